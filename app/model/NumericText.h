@@ -1,0 +1,25 @@
+// How the program reads numbers from text and writes them back.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+
+namespace oralis {
+
+// The leading number of a text: blanks, tabs and line breaks anywhere are
+// ignored; then an optional sign, digits, an optional period and digits, an
+// optional exponent with E or D; or &H / &O followed by a hexadecimal or octal
+// integer. A text without a leading number reads as 0.
+double NumericPrefix(QStringView text);
+
+// Round to the nearest integer, halves to the even one. Empty when the value is
+// not finite or the result does not fit in 16 bits.
+std::optional<int16_t> RoundToInt16(double value);
+
+// A float's shortest general form with at most 7 significant digits, as the
+// table file and the editor write it: 1, 0.5, -12.25, 1E-05.
+QString FormatSingle(float value);
+
+}  // namespace oralis
