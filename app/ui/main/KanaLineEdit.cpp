@@ -1,0 +1,7 @@
+#include "ui/main/KanaLineEdit.h"
+
+namespace oralis {
+
+KanaLineEdit::KanaLineEdit(QWidget* parent) : QLineEdit(parent) {}
+
+}  // namespace oralis
