@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Oralis needs to build, run and test, when missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  qt6-base-dev libgl-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
+  libmecab-dev mecab mecab-ipadic-utf8
+  fonts-noto-cjk
+  xvfb xauth x11-utils imagemagick
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  ibus ibus-mozc dbus-x11 xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "These packages are missing; run as root or install them: ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
