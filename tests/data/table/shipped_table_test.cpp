@@ -1,0 +1,107 @@
+// The lip position table Oralis ships with must teach: every sign playback uses
+// is there, and the vowels differ the way the mouth really differs.
+#include "model/LipTableFile.h"
+
+#include <gtest/gtest.h>
+
+using oralis::LipFrame;
+using oralis::SignTable;
+
+namespace {
+
+enum Vowel { A = 1, I, U, E, O };
+
+const SignTable& Shipped()
+{
+    static SignTable table;
+    static bool loaded = [] {
+        QString why;
+        const bool ok = oralis::LoadLipTable(QStringLiteral(SHIPPED_TABLE), table, &why);
+        EXPECT_TRUE(ok) << why.toStdString();
+        return ok;
+    }();
+    (void)loaded;
+    return table;
+}
+
+const LipFrame& Last(int sign) { return Shipped()[sign].Frames.back(); }
+
+// Centre opening, half width and centre protrusion of a frame.
+float Opening(const LipFrame& f) { return f[3] - f[16]; }
+float Width(const LipFrame& f) { return f[8]; }
+float Protrusion(const LipFrame& f) { return f[1]; }
+
+TEST(ShippedTable, HasEverySignPlaybackUsesWithANameAndFrames)
+{
+    ASSERT_GE(Shipped().SignCount, 32);
+    for (int s = 0; s < 32; ++s) {
+        SCOPED_TRACE(s);
+        EXPECT_GE(Shipped()[s].FrameCount, 1);
+        EXPECT_EQ(Shipped()[s].Frames.size(), static_cast<size_t>(Shipped()[s].FrameCount));
+        EXPECT_FALSE(Shipped()[s].SignName.trimmed().isEmpty());
+    }
+}
+
+TEST(ShippedTable, NoCurveIsDegenerateAndLipsStayInFrontOfTheFace)
+{
+    for (int s = 0; s < Shipped().SignCount; ++s) {
+        for (const LipFrame& f : Shipped()[s].Frames) {
+            SCOPED_TRACE(s);
+            for (int base : {LipFrame::kUpperCurve, LipFrame::kLowerCurve}) {
+                const float s1 = f[base + 4], s2 = f[base + 7];
+                EXPECT_GT(s1, 0.0f);
+                EXPECT_LT(s1, s2);
+                for (int depth : {0, 3, 6})
+                    EXPECT_GE(f[base + depth], 0.0f);
+            }
+            EXPECT_GE(f[3], f[16]) << "upper lip centre below the lower one";
+            EXPECT_GT(f.velocityRate(), 0.0f);
+        }
+    }
+}
+
+TEST(ShippedTable, VowelsDifferAsTheMouthDoes)
+{
+    // Opening: a largest, then e and o, then i, then u.
+    EXPECT_GT(Opening(Last(A)), Opening(Last(E)));
+    EXPECT_GT(Opening(Last(A)), Opening(Last(O)));
+    EXPECT_GT(Opening(Last(E)), Opening(Last(I)));
+    EXPECT_GT(Opening(Last(O)), Opening(Last(I)));
+    EXPECT_GT(Opening(Last(I)), Opening(Last(U)));
+    // Width: i and e spread, o and u narrow.
+    for (int spread : {I, E})
+        for (int narrow : {A, O, U})
+            EXPECT_GT(Width(Last(spread)), Width(Last(narrow))) << spread << " vs " << narrow;
+    EXPECT_GT(Width(Last(A)), Width(Last(O)));
+    EXPECT_GT(Width(Last(A)), Width(Last(U)));
+    // Protrusion: o and u forward of a, i and e.
+    for (int round : {O, U})
+        for (int flat : {A, I, E})
+            EXPECT_GT(Protrusion(Last(round)), Protrusion(Last(flat))) << round << " vs " << flat;
+}
+
+TEST(ShippedTable, BilabialsCloseBeforeTheVowelAndEndOnIt)
+{
+    for (int v = 0; v < 5; ++v) {
+        const auto& sign = Shipped()[11 + v];
+        SCOPED_TRACE(11 + v);
+        ASSERT_GE(sign.FrameCount, 2);
+        EXPECT_LE(Opening(sign.Frames.front()), 0.05f);
+        EXPECT_EQ(sign.Frames.back().v, Last(1 + v).v);
+    }
+}
+
+TEST(ShippedTable, SyllablesLastAboutOneMora)
+{
+    // One mora is about one frame at velocity rate 1; a syllable's frames add
+    // up to between 0.8 and 1.3 of that.
+    for (int s = 1; s < 32; ++s) {
+        float total = 0;
+        for (const LipFrame& f : Shipped()[s].Frames)
+            total += f.velocityRate();
+        EXPECT_GE(total, 0.8f) << s;
+        EXPECT_LE(total, 1.3f) << s;
+    }
+}
+
+}  // namespace
