@@ -1,0 +1,167 @@
+#include "playback/Playback.h"
+
+#include "model/NumericText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace oralis {
+
+namespace {
+
+// The rounded pi the view has always used; the full constant would move the
+// eye by a hair and change every picture.
+constexpr double kPi = 3.14159265;
+constexpr double kStepNumerator = 4000.0;
+
+struct PlannedTarget {
+    LipFrame frame;
+    int16_t steps;
+};
+
+}  // namespace
+
+int SignForEntry(int16_t syllableClass, int16_t vowel)
+{
+    const int t = syllableClass & kClassMask;
+    switch (t) {
+    case 13:
+        return 6 + vowel;
+    case 12:
+    case 7:
+    case 11:
+        return 11 + vowel;
+    case 4:
+    case 2:
+    case 5:
+    case 8:
+    case 9:
+        return 16 + vowel;
+    case 3:
+        return 21 + vowel;
+    case 10:
+        return 26;
+    default:
+        break;
+    }
+    if (syllableClass & kGeminateFlag)
+        return 27 + vowel;
+    return 1 + vowel;
+}
+
+std::optional<int16_t> StepBase(QStringView speedText, QString* whyNot)
+{
+    const double speed = NumericPrefix(speedText);
+    if (!(speed > 0.0)) {
+        if (whyNot)
+            *whyNot = QStringLiteral("Speed must be a number above 0");
+        return std::nullopt;
+    }
+    const std::optional<int16_t> base = RoundToInt16(kStepNumerator / speed);
+    if (!base && whyNot)
+        *whyNot = QStringLiteral("Speed is too low (use 0.13 or more)");
+    return base;
+}
+
+std::optional<int16_t> StepCount(int16_t base, float velocityRate, bool longEntry)
+{
+    const float product = static_cast<float>(base) * velocityRate;
+    const std::optional<int16_t> n = RoundToInt16(product);
+    if (!n || !longEntry)
+        return n;
+    const int doubled = 2 * int{*n};
+    if (doubled < INT16_MIN || doubled > INT16_MAX)
+        return std::nullopt;
+    return static_cast<int16_t>(doubled);
+}
+
+bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringView speedText,
+                   const LipExports& lip, const std::function<void(int16_t)>& display,
+                   int16_t& playbackActive, QString* whyNot)
+{
+    auto refuse = [whyNot](const QString& text) {
+        if (whyNot)
+            *whyNot = text;
+        return false;
+    };
+
+    if (!lip.complete())
+        return refuse(QStringLiteral("The renderer is not available"));
+    if (syllables.SyllableCount > kSyllableSlots)
+        return refuse(ParseRefusalMessage(ParseFailure::TooManySyllables));
+
+    QString why;
+    const std::optional<int16_t> base = StepBase(speedText, &why);
+    if (!base)
+        return refuse(why);
+
+    const SignEntry& rest = table[0];
+    if (rest.FrameCount < 1 || rest.Frames.empty())
+        return refuse(QStringLiteral("The rest sign 0 has no frame"));
+
+    // The whole run is planned first so that a refusal happens before the
+    // renderer has been touched.
+    std::vector<PlannedTarget> plan;
+    const int count = std::max<int>(0, syllables.SyllableCount);
+    for (int e = 0; e < count; ++e) {
+        const int16_t cls = syllables.SyllableClass[static_cast<size_t>(e)];
+        const int s = SignForEntry(cls, syllables.SyllableVowel[static_cast<size_t>(e)]);
+        if (s < 0 || s >= kSignSlots)
+            continue;
+        const SignEntry& sign = table[s];
+        const int frames = std::min<int>(sign.FrameCount, static_cast<int>(sign.Frames.size()));
+        for (int k = 0; k < frames; ++k) {
+            const LipFrame& frame = sign.Frames[static_cast<size_t>(k)];
+            const std::optional<int16_t> n = StepCount(*base, frame.velocityRate(), (cls & kLongFlag) != 0);
+            if (!n) {
+                return refuse(QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
+                                  .arg(s)
+                                  .arg(k));
+            }
+            plan.push_back({frame, *n});
+        }
+    }
+
+    playbackActive = 1;
+    const LipFrame& start = rest.Frames.front();
+    lip.ControlPass(start.upperCurve(), start.upperAngle(), start.lowerCurve(), start.lowerAngle());
+    for (const PlannedTarget& target : plan) {
+        const LipFrame& f = target.frame;
+        lip.ControlPassTarget(f.upperCurve(), f.upperAngle(), f.lowerCurve(), f.lowerAngle());
+        display(target.steps);
+    }
+    playbackActive = 0;
+    return true;
+}
+
+std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera, float width,
+                                                      float height)
+{
+    const double a = camera.CameraAzimuth * kPi / 180.0;
+    const double b = camera.CameraElevation * kPi / 180.0;
+    const double d = camera.CameraDistance;
+    const auto& at = camera.LookAt;
+
+    std::array<float, kViewParamsCount> v{};
+    v[0] = width;
+    v[1] = height;
+    v[2] = camera.FieldOfView;
+    v[3] = static_cast<float>(0.2 * d);
+    v[4] = static_cast<float>(d + 1000.0);
+    v[5] = static_cast<float>(d * std::cos(a) * std::cos(b) + at[0]);
+    v[6] = static_cast<float>(d * std::sin(a) * std::cos(b) + at[1]);
+    v[7] = static_cast<float>(d * std::sin(b) + at[2]);
+    std::copy(at.begin(), at.end(), v.begin() + 8);
+    std::copy(camera.LightPosition.begin(), camera.LightPosition.end(), v.begin() + 11);
+    return v;
+}
+
+QString ParseRefusalMessage(ParseFailure why)
+{
+    if (why == ParseFailure::TooManySyllables)
+        return QStringLiteral("The word is too long (at most 32 syllables)");
+    return QStringLiteral("Unsupported character(s) in the string");
+}
+
+}  // namespace oralis
