@@ -1,0 +1,257 @@
+#include "model/FrameEditing.h"
+
+#include "model/NumericText.h"
+#include "playback/Playback.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace oralis {
+
+namespace {
+
+// Grid row r of column i holds component kRowComponent[r] of point i, where a
+// point is stored as X (0), Y (1), Z (2).
+constexpr std::array<int, 3> kRowComponent{1, 2, 0};
+
+int GridValue(int curveStart, int element)
+{
+    return curveStart + 3 * (element / 3) + kRowComponent[static_cast<size_t>(element % 3)];
+}
+
+bool Refuse(QString* whyNot, const QString& text)
+{
+    if (whyNot)
+        *whyNot = text;
+    return false;
+}
+
+}  // namespace
+
+int UpTxValue(int element)
+{
+    return GridValue(LipFrame::kUpperCurve, element);
+}
+
+int LwTxValue(int element)
+{
+    return GridValue(LipFrame::kLowerCurve, element);
+}
+
+int SlotValue(int slot)
+{
+    if (slot == kVrateSlot)
+        return LipFrame::kVelocityRate;
+    if (slot == kUpAngSlot)
+        return LipFrame::kUpperAngle;
+    if (slot == kLwAngSlot)
+        return LipFrame::kLowerAngle;
+    if (slot < kUpAngSlot)
+        return UpTxValue(slot - UpTxSlot(0));
+    return LwTxValue(slot - LwTxSlot(0));
+}
+
+std::optional<int> SlotOfValue(int value)
+{
+    for (int slot = 0; slot < kEditFieldCount; ++slot) {
+        if (SlotValue(slot) == value)
+            return slot;
+    }
+    return std::nullopt;
+}
+
+QString SlotName(int slot)
+{
+    if (slot == kVrateSlot)
+        return QStringLiteral("VrateTxt");
+    if (slot == kUpAngSlot)
+        return QStringLiteral("UpAngTx");
+    if (slot == kLwAngSlot)
+        return QStringLiteral("LwAngTx");
+    if (slot < kUpAngSlot)
+        return QStringLiteral("UpTx(%1)").arg(slot - UpTxSlot(0));
+    return QStringLiteral("LwTx(%1)").arg(slot - LwTxSlot(0));
+}
+
+FieldTexts FieldTextsOf(const LipFrame& frame)
+{
+    FieldTexts texts;
+    for (int slot = 0; slot < kEditFieldCount; ++slot)
+        texts[static_cast<size_t>(slot)] = FormatSingle(frame[SlotValue(slot)]);
+    return texts;
+}
+
+LipFrame PreviewFrame(const FieldTexts& texts)
+{
+    LipFrame frame;
+    for (int slot = 0; slot < kEditFieldCount; ++slot) {
+        if (slot == kVrateSlot)
+            continue;
+        frame[SlotValue(slot)] = static_cast<float>(NumericPrefix(texts[static_cast<size_t>(slot)]));
+    }
+    return frame;
+}
+
+std::optional<float> StoreReading(const QString& text, const QLocale& locale)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+
+    // Group separators are refused so that "1.5" in a locale grouping with
+    // periods can never silently read as 15.
+    QLocale user = locale;
+    user.setNumberOptions(user.numberOptions() | QLocale::RejectGroupSeparator);
+    QLocale c = QLocale::c();
+    c.setNumberOptions(c.numberOptions() | QLocale::RejectGroupSeparator);
+
+    bool ok = false;
+    double value = user.toDouble(trimmed, &ok);
+    if (!ok)
+        value = c.toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+        return std::nullopt;
+    return static_cast<float>(value);
+}
+
+bool StoreFields(const FieldTexts& texts, LipFrame& frame, const QLocale& locale, QString* whyNot)
+{
+    std::array<float, kEditFieldCount> values{};
+    for (int slot = 0; slot < kEditFieldCount; ++slot) {
+        const std::optional<float> v = StoreReading(texts[static_cast<size_t>(slot)], locale);
+        if (!v)
+            return Refuse(whyNot, QStringLiteral("Not a number in %1").arg(SlotName(slot)));
+        values[static_cast<size_t>(slot)] = *v;
+    }
+    for (int slot = 0; slot < kEditFieldCount; ++slot)
+        frame[SlotValue(slot)] = values[static_cast<size_t>(slot)];
+    return true;
+}
+
+FrameNumber ReadFrameNumber(QStringView text, int16_t frameCount)
+{
+    if (text.trimmed().isEmpty())
+        return {FrameNumberCheck::Empty, 0};
+    if (frameCount < 1)
+        return {FrameNumberCheck::NoFrame, 0};
+    const double number = NumericPrefix(text);
+    const std::optional<int16_t> index = RoundToInt16(number - 1.0);
+    if (!index) {
+        // Too far out for a 16-bit index either way; NaN cannot come from a
+        // leading number, but would read as too large.
+        return {number < 0 ? FrameNumberCheck::BelowOne : FrameNumberCheck::Exceeds, 0};
+    }
+    if (*index < 0)
+        return {FrameNumberCheck::BelowOne, *index};
+    if (*index >= frameCount)
+        return {FrameNumberCheck::Exceeds, *index};
+    return {FrameNumberCheck::Ok, *index};
+}
+
+QString FrameNumberMessage(FrameNumberCheck check)
+{
+    switch (check) {
+    case FrameNumberCheck::Ok:
+        return QString();
+    case FrameNumberCheck::Empty:
+        return QStringLiteral("Enter a frame number");
+    case FrameNumberCheck::NoFrame:
+        return kNoFrameMessage;
+    case FrameNumberCheck::BelowOne:
+        return QStringLiteral("Frame Number must be 1 or more");
+    case FrameNumberCheck::Exceeds:
+        break;
+    }
+    return QStringLiteral("Frame Number exceeds");
+}
+
+bool AddFrame(SignEntry& sign, QString* whyNot)
+{
+    if (sign.FrameCount >= kMaxFrameCount)
+        return Refuse(whyNot, QStringLiteral("Cannot add: a sign holds at most %1 frames").arg(kMaxFrameCount));
+    sign.Frames.resize(static_cast<size_t>(sign.FrameCount));
+    sign.Frames.push_back(LipFrame::fresh());
+    ++sign.FrameCount;
+    return true;
+}
+
+bool DeleteFrame(SignEntry& sign, int16_t index, QString* whyNot)
+{
+    if (sign.FrameCount < 1)
+        return Refuse(whyNot, kNoFrameMessage);
+    if (sign.FrameCount == 1)
+        return Refuse(whyNot, kCannotDeleteMessage);
+    if (index < 0)
+        return Refuse(whyNot, FrameNumberMessage(FrameNumberCheck::BelowOne));
+    if (index >= sign.FrameCount)
+        return Refuse(whyNot, FrameNumberMessage(FrameNumberCheck::Exceeds));
+
+    // Only the values with a field move; the unused fourth points stay with
+    // their position, as they do through Set.
+    const int n = sign.FrameCount;
+    for (int j = index; j < n - 1; ++j) {
+        LipFrame& to = sign.Frames[static_cast<size_t>(j)];
+        const LipFrame& from = sign.Frames[static_cast<size_t>(j + 1)];
+        for (int slot = 0; slot < kEditFieldCount; ++slot)
+            to[SlotValue(slot)] = from[SlotValue(slot)];
+    }
+    sign.Frames.resize(static_cast<size_t>(n - 1));
+    sign.FrameCount = static_cast<int16_t>(n - 1);
+    return true;
+}
+
+std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
+{
+    if (table.SignCount < 0 || table.SignCount >= kSignSlots) {
+        Refuse(whyNot, QStringLiteral("Cannot add: the table holds at most %1 signs").arg(kSignSlots));
+        return std::nullopt;
+    }
+    const int16_t n = table.SignCount;
+    SignEntry& entry = table[n];
+    entry.SignName = FixedSignName(QString());
+    entry.Frames.assign(1, LipFrame::fresh());
+    entry.FrameCount = 1;
+    table.SignCount = static_cast<int16_t>(n + 1);
+    return n;
+}
+
+std::optional<SignAction> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
+                                         QString* whyNot)
+{
+    QString why;
+    const std::optional<int16_t> base = StepBase(speedText, &why);
+    if (!base) {
+        Refuse(whyNot, why);
+        return std::nullopt;
+    }
+    const SignEntry& rest = table[0];
+    if (rest.FrameCount < 1 || rest.Frames.empty()) {
+        Refuse(whyNot, QStringLiteral("The rest sign 0 has no frame"));
+        return std::nullopt;
+    }
+
+    SignAction plan;
+    plan.rest = rest.Frames.front();
+    if (sign < 0 || sign >= kSignSlots)
+        return plan;
+    const SignEntry& entry = table[sign];
+    const int frames = std::min<int>(entry.FrameCount, static_cast<int>(entry.Frames.size()));
+    for (int k = 0; k < frames; ++k) {
+        const LipFrame& frame = entry.Frames[static_cast<size_t>(k)];
+        const std::optional<int16_t> steps = StepCount(*base, frame.velocityRate(), false);
+        if (!steps) {
+            Refuse(whyNot, QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
+                               .arg(sign)
+                               .arg(k + 1));
+            return std::nullopt;
+        }
+        plan.targets.push_back(frame);
+        plan.steps.push_back(*steps);
+    }
+    return plan;
+}
+
+}  // namespace oralis
