@@ -6,7 +6,17 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QShowEvent;
 
 namespace oralis {
 
@@ -26,6 +36,8 @@ public:
     bool Rtn = false;
     int16_t Nombro = 0;
 
+    static constexpr int kTypeSlots = 9;
+
     void OptionInitialize();
     // Registers a file type; refuses (returns false) beyond nine types.
     bool AddFajliloOptions(const QString& TipoStr, const QString& SufiksoStr);
@@ -35,8 +47,53 @@ public:
     static QString sufix_removal(const QString& st1);
     QString sufix_check(const QString& st1) const;
 
+    // The folder the lists show; TargetFilePath is this with one trailing "/".
+    QString CurrentFolder() const { return folder_; }
+    // Opens `path` in the folder and file lists. When it cannot be read the
+    // lists keep the previous folder and this returns false (no message).
+    bool SetFolder(const QString& path);
+    // Starting points offered in Drive1: "/", the home folder, then the
+    // mounted volumes a user can store files on.
+    static QStringList DriveRoots();
+    // `folder` followed by exactly one "/".
+    static QString FolderPath(const QString& folder);
+
 protected:
     explicit Obtain_FilePath2(QWidget* parent = nullptr);
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Activate();
+    void FillDrives();
+    void FillFolders();
+    void FillFiles();
+    void SyncDriveToFolder();
+    void TypeSelected(int index);
+    void DriveChosen(int index);
+    void FolderActivated(QListWidgetItem* item);
+    bool EnterFolder(const QString& path);
+    void Confirm();
+    void FileDoubleClicked(QListWidgetItem* item);
+    void SetResults(const QString& fileName);
+    QString SelectedFileName() const;
+
+    std::array<QString, kTypeSlots> FajliloTipoj;
+    std::array<QString, kTypeSlots> FajliloSufiksoj;
+    QString folder_;
+    QString fileFilter_ = QStringLiteral("*.*");
+
+    QLabel* Label = nullptr;
+    QLabel* Label_FileName = nullptr;
+    QLineEdit* FileName = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QListWidget* Dir1 = nullptr;
+    QListWidget* File1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* cmload = nullptr;
+    QPushButton* cmcancel = nullptr;
+    QFrame* Shape1 = nullptr;
 };
 
 }  // namespace oralis

@@ -1,0 +1,470 @@
+#include "ui/dialogs/Obtain_FilePath2.h"
+
+#include "ui/Common.h"
+#include "ui/dialogs/FormBackground.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStyle>
+#include <algorithm>
+
+namespace oralis {
+
+namespace {
+
+const QColor kLightYellow(255, 255, 192);
+const QColor kLightGrey(224, 224, 224);
+const QColor kLightGreen(128, 255, 128);
+const QString kAllFiles = QStringLiteral("All Files (*.*)");
+constexpr int kPathRole = Qt::UserRole;
+
+// The folder must be listable for the lists to show anything sensible.
+bool Readable(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+// "/" and every folder on the way down to `folder`, root first.
+QStringList Ancestors(const QString& folder)
+{
+    QStringList chain{QStringLiteral("/")};
+    const QStringList parts = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString path;
+    for (const QString& part : parts) {
+        path += QLatin1Char('/') + part;
+        chain << path;
+    }
+    return chain;
+}
+
+QString Indent(int depth)
+{
+    return QString(depth * 2, QLatin1Char(' '));
+}
+
+bool IsUnder(const QString& path, const QString& root)
+{
+    if (root == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == root || path.startsWith(root + QLatin1Char('/'));
+}
+
+void SetRole(QWidget* w, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+}  // namespace
+
+Obtain_FilePath2& Obtain_FilePath2::Instance()
+{
+    // Kept for the whole run and never deleted: a widget must not outlive the
+    // application object, which a function-local static would.
+    static Obtain_FilePath2* instance = new Obtain_FilePath2();
+    return *instance;
+}
+
+Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Obtain_FilePath2"));
+    setWindowTitle(QStringLiteral("Form2"));
+    setFixedSize(Twips(8010), Twips(3990));
+    // The painted background would otherwise leak into the scroll bars and
+    // frames of the lists, which take the window's colour from their parent.
+    const QColor plain = palette().color(QPalette::Window);
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Shape1->setLineWidth(1);
+    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PlaceTwips(Shape1, 0, 0, 7995, 3975);
+
+    Label = new QLabel(QStringLiteral("File_Load"), this);
+    Label->setObjectName(QStringLiteral("Label"));
+    Label->setAlignment(Qt::AlignCenter);
+    Label->setFont(NamedFont(QStringLiteral("Times New Roman"), 15.75, true));
+    SetRole(Label, QPalette::WindowText, kLightGreen);
+    PlaceTwips(Label, 300, 120, 6975, 375);
+
+    Label_FileName = new QLabel(QStringLiteral("FileName :"), this);
+    Label_FileName->setObjectName(QStringLiteral("Label_FileName"));
+    Label_FileName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetRole(Label_FileName, QPalette::WindowText, Qt::white);
+    PlaceTwips(Label_FileName, 1365, 690, 1335, 255);
+
+    FileName = new QLineEdit(QStringLiteral("Percobaan"), this);
+    FileName->setObjectName(QStringLiteral("FileName"));
+    PlaceTwips(FileName, 2820, 660, 3330, 270);
+
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    PlaceTwips(Drive1, 225, 1080, 2415, 300);
+
+    Dir1 = new QListWidget(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setSelectionMode(QAbstractItemView::SingleSelection);
+    PlaceTwips(Dir1, 210, 1545, 2415, 1770);
+
+    File1 = new QListWidget(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    PlaceTwips(File1, 2820, 1080, 3360, 2250);
+
+    Label1 = new QLabel(QStringLiteral("Files of type :"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SetRole(Label1, QPalette::WindowText, Qt::white);
+    PlaceTwips(Label1, 945, 3465, 1575, 255);
+
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    PlaceTwips(Combo1, 2820, 3480, 3375, 300);
+
+    cmload = new QPushButton(QStringLiteral("Load"), this);
+    cmload->setObjectName(QStringLiteral("cmload"));
+    cmload->setDefault(true);
+    PlaceTwips(cmload, 6420, 2940, 1335, 375);
+
+    cmcancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmcancel->setObjectName(QStringLiteral("cmcancel"));
+    PlaceTwips(cmcancel, 6420, 3420, 1335, 375);
+
+    for (QWidget* w : {static_cast<QWidget*>(FileName), static_cast<QWidget*>(Drive1),
+                       static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1),
+                       static_cast<QWidget*>(Combo1), static_cast<QWidget*>(cmload),
+                       static_cast<QWidget*>(cmcancel)})
+        SetRole(w, QPalette::Window, plain);
+    for (QWidget* w : {static_cast<QWidget*>(FileName), static_cast<QWidget*>(Drive1),
+                       static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1)})
+        SetRole(w, QPalette::Base, kLightYellow);
+    SetRole(Drive1, QPalette::Button, kLightYellow);
+    SetRole(cmload, QPalette::Button, kLightGrey);
+    SetRole(cmcancel, QPalette::Button, kLightGrey);
+
+    setTabOrder(FileName, File1);
+    setTabOrder(File1, Drive1);
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, Combo1);
+    setTabOrder(Combo1, cmload);
+    setTabOrder(cmload, cmcancel);
+
+    connect(Combo1, &QComboBox::activated, this, &Obtain_FilePath2::TypeSelected);
+    connect(Drive1, &QComboBox::activated, this, &Obtain_FilePath2::DriveChosen);
+    connect(Dir1, &QListWidget::itemDoubleClicked, this, &Obtain_FilePath2::FolderActivated);
+    Dir1->installEventFilter(this);
+    connect(File1, &QListWidget::itemDoubleClicked, this, &Obtain_FilePath2::FileDoubleClicked);
+    connect(cmload, &QPushButton::clicked, this, &Obtain_FilePath2::Confirm);
+    connect(cmcancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    folder_ = QDir::cleanPath(QDir::currentPath());
+    FillDrives();
+    FillFolders();
+    FillFiles();
+
+    PaintFormBackground(this, 1, QStringLiteral("R"));
+}
+
+void Obtain_FilePath2::OptionInitialize()
+{
+    Nombro = 0;
+}
+
+bool Obtain_FilePath2::AddFajliloOptions(const QString& TipoStr, const QString& SufiksoStr)
+{
+    if (Nombro < 0 || Nombro >= kTypeSlots)
+        return false;
+    FajliloTipoj[static_cast<size_t>(Nombro)] = TipoStr;
+    FajliloSufiksoj[static_cast<size_t>(Nombro)] = SufiksoStr;
+    ++Nombro;
+    return true;
+}
+
+void Obtain_FilePath2::SetHeading(const QString& text)
+{
+    Label->setText(text);
+}
+
+QString Obtain_FilePath2::sufix_removal(const QString& st1)
+{
+    const qsizetype dot = st1.indexOf(QLatin1Char('.'));
+    return dot < 0 ? st1 : st1.left(dot);
+}
+
+QString Obtain_FilePath2::sufix_check(const QString& st1) const
+{
+    return st1.contains(QLatin1Char('.')) ? st1 : st1 + FajliloSufikso;
+}
+
+QString Obtain_FilePath2::FolderPath(const QString& folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+QStringList Obtain_FilePath2::DriveRoots()
+{
+    QStringList roots{QStringLiteral("/")};
+    const auto add = [&roots](const QString& path) {
+        const QString clean = QDir::cleanPath(path);
+        if (!clean.isEmpty() && !roots.contains(clean))
+            roots << clean;
+    };
+    add(QDir::homePath());
+
+    // Kernel and memory file systems hold nothing a user would open or save.
+    static const QSet<QByteArray> pseudo{
+        "proc",     "sysfs",     "tmpfs",    "devtmpfs", "devpts",   "cgroup",     "cgroup2",
+        "securityfs", "debugfs", "tracefs",  "pstore",   "bpf",      "mqueue",     "hugetlbfs",
+        "configfs", "fusectl",   "autofs",   "binfmt_misc", "efivarfs", "ramfs",   "nsfs",
+        "rpc_pipefs", "squashfs", "overlay", "selinuxfs"};
+    QStringList volumes;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady() || pseudo.contains(volume.fileSystemType()))
+            continue;
+        const QString root = QDir::cleanPath(volume.rootPath());
+        if (IsUnder(root, QStringLiteral("/proc")) || IsUnder(root, QStringLiteral("/sys")) ||
+            IsUnder(root, QStringLiteral("/dev")))
+            continue;
+        // Single files bind-mounted into containers show up as volumes too.
+        if (!QFileInfo(root).isDir())
+            continue;
+        volumes << root;
+    }
+    volumes.sort(Qt::CaseInsensitive);
+    for (const QString& v : volumes)
+        add(v);
+    return roots;
+}
+
+void Obtain_FilePath2::FillDrives()
+{
+    const QSignalBlocker block(Drive1);
+    Drive1->clear();
+    const QString home = QDir::cleanPath(QDir::homePath());
+    const QStyle* st = style();
+    for (const QString& root : DriveRoots()) {
+        QString text = root;
+        QIcon icon = st->standardIcon(QStyle::SP_DriveHDIcon);
+        if (root == home && root != QLatin1String("/")) {
+            text = root + QStringLiteral("  (home)");
+            icon = st->standardIcon(QStyle::SP_DirHomeIcon);
+        } else if (root != QLatin1String("/")) {
+            const QString name = QStorageInfo(root).displayName();
+            if (!name.isEmpty() && name != root)
+                text = root + QStringLiteral("  (") + name + QLatin1Char(')');
+        }
+        Drive1->addItem(icon, text, root);
+    }
+    SyncDriveToFolder();
+}
+
+// Shows the starting point the current folder lies under, the deepest one.
+void Obtain_FilePath2::SyncDriveToFolder()
+{
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < Drive1->count(); ++i) {
+        const QString root = Drive1->itemData(i, kPathRole).toString();
+        if (IsUnder(folder_, root) && root.size() > bestLength) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    const QSignalBlocker block(Drive1);
+    Drive1->setCurrentIndex(best);
+}
+
+void Obtain_FilePath2::FillFolders()
+{
+    Dir1->clear();
+    const QStyle* st = style();
+    const QStringList chain = Ancestors(folder_);
+    for (int depth = 0; depth < chain.size(); ++depth) {
+        const QString& path = chain[depth];
+        const QString name = depth == 0 ? path : QFileInfo(path).fileName();
+        auto* item = new QListWidgetItem(st->standardIcon(QStyle::SP_DirOpenIcon),
+                                         Indent(depth) + name, Dir1);
+        item->setData(kPathRole, path);
+    }
+    Dir1->setCurrentRow(static_cast<int>(chain.size()) - 1);
+
+    const QDir dir(folder_);
+    const QStringList subfolders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                 QDir::Name | QDir::IgnoreCase);
+    const int depth = static_cast<int>(chain.size());
+    for (const QString& name : subfolders) {
+        auto* item = new QListWidgetItem(st->standardIcon(QStyle::SP_DirIcon),
+                                         Indent(depth) + name, Dir1);
+        item->setData(kPathRole, dir.filePath(name));
+    }
+}
+
+void Obtain_FilePath2::FillFiles()
+{
+    File1->clear();
+    // "*.*" means every file here, as the type list promises, not only names
+    // with a dot.
+    const QString pattern = fileFilter_ == QLatin1String("*.*") ? QStringLiteral("*") : fileFilter_;
+    const QStringList files = QDir(folder_).entryList(QStringList{pattern}, QDir::Files,
+                                                      QDir::Name | QDir::IgnoreCase);
+    File1->addItems(files);
+}
+
+bool Obtain_FilePath2::SetFolder(const QString& path)
+{
+    const QString clean = QDir::cleanPath(QDir(folder_).absoluteFilePath(path));
+    if (!Readable(clean))
+        return false;
+    folder_ = clean;
+    FillFolders();
+    FillFiles();
+    SyncDriveToFolder();
+    return true;
+}
+
+bool Obtain_FilePath2::EnterFolder(const QString& path)
+{
+    if (SetFolder(path))
+        return true;
+    ShowMessage(this, QStringLiteral("Cannot read ") + path);
+    // The folder may have vanished since the list was read.
+    FillFolders();
+    return false;
+}
+
+void Obtain_FilePath2::DriveChosen(int index)
+{
+    const QString root = Drive1->itemData(index, kPathRole).toString();
+    if (root.isEmpty() || !EnterFolder(root))
+        SyncDriveToFolder();
+}
+
+void Obtain_FilePath2::FolderActivated(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    const QString path = item->data(kPathRole).toString();
+    if (path != folder_)
+        EnterFolder(path);
+}
+
+bool Obtain_FilePath2::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return in the folder list opens the folder rather than confirming the
+    // dialog through its default button.
+    if (watched == Dir1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            FolderActivated(Dir1->currentItem());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Obtain_FilePath2::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        Activate();
+    QDialog::showEvent(event);
+}
+
+void Obtain_FilePath2::Activate()
+{
+    Label_FileName->setVisible(!LoadMode);
+    FileName->setVisible(!LoadMode);
+    cmload->setText(LoadMode ? QStringLiteral("Load") : QStringLiteral("Save"));
+
+    // The folder may have gone since the last use: fall back to the nearest
+    // one that still exists.
+    QString folder = folder_;
+    while (!Readable(folder) && folder != QLatin1String("/"))
+        folder = QFileInfo(folder).path();
+    folder_ = folder;
+    FillDrives();
+    FillFolders();
+    FillFiles();
+
+    Combo1->clear();
+    const int types = std::clamp<int>(Nombro, 0, kTypeSlots);
+    for (int i = 0; i < types; ++i) {
+        Combo1->addItem(FajliloTipoj[static_cast<size_t>(i)] + QStringLiteral(" (*") +
+                        FajliloSufiksoj[static_cast<size_t>(i)] + QLatin1Char(')'));
+    }
+    Combo1->addItem(kAllFiles);
+    Combo1->setCurrentIndex(0);
+    TypeSelected(0);
+
+    Rtn = false;
+
+    if (LoadMode) {
+        File1->setFocus();
+    } else {
+        FileName->setFocus();
+        FileName->selectAll();
+    }
+}
+
+void Obtain_FilePath2::TypeSelected(int index)
+{
+    fileFilter_ = QStringLiteral("*.*");
+    const int types = std::clamp<int>(Nombro, 0, kTypeSlots);
+    if (index >= 0 && index < types) {
+        FajliloSufikso = FajliloSufiksoj[static_cast<size_t>(index)];
+        fileFilter_ = QLatin1Char('*') + FajliloSufikso;
+    }
+    FillFiles();
+}
+
+QString Obtain_FilePath2::SelectedFileName() const
+{
+    const QList<QListWidgetItem*> selected = File1->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void Obtain_FilePath2::SetResults(const QString& fileName)
+{
+    TargetFileName = fileName;
+    TargetFilePath = FolderPath(folder_);
+    TargetFile = TargetFilePath + TargetFileName;
+    Rtn = true;
+    accept();
+}
+
+void Obtain_FilePath2::Confirm()
+{
+    const QString selected = SelectedFileName();
+    if (!LoadMode && FileName->text().isEmpty()) {
+        // An empty name would save a hidden ".csv" that the list never shows.
+        ShowMessage(this, QStringLiteral("Type a file name"));
+        FileName->setFocus();
+        return;
+    }
+    FajliloSenSufikso = sufix_removal(selected);
+    SetResults(sufix_check(LoadMode ? selected : FileName->text()));
+}
+
+void Obtain_FilePath2::FileDoubleClicked(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    FajliloSenSufikso = sufix_removal(item->text());
+    SetResults(item->text());
+}
+
+}  // namespace oralis
