@@ -1,0 +1,102 @@
+#include "playback/ViewControl.h"
+
+#include <gtest/gtest.h>
+
+namespace oralis {
+namespace {
+
+struct Change {
+    float azimuth;
+    float elevation;
+    float fov;
+};
+
+Change StepFromHome(ViewButton button, float x, float y)
+{
+    CameraState c;
+    c.CameraElevation = 0;
+    c.FieldOfView = 40;
+    c.CameraAzimuth = 0;
+    StepView(c, button, x, y, 300, 150);
+    return {c.CameraAzimuth, c.CameraElevation, c.FieldOfView - 40};
+}
+
+TEST(ViewStep, EachRegionTurnsOrZoomsItsWay)
+{
+    // 300 x 150: thirds at x 100 and 200, y 50 and 100. Boundaries belong to
+    // the middle band.
+    const struct {
+        const char* where;
+        ViewButton button;
+        float x, y;
+        Change change;
+    } cases[] = {
+        {"left", ViewButton::Left, 10, 75, {5, 0, 0}},
+        {"left, right button", ViewButton::Right, 10, 75, {-5, 0, 0}},
+        {"right", ViewButton::Left, 290, 75, {-5, 0, 0}},
+        {"right, right button", ViewButton::Right, 290, 75, {5, 0, 0}},
+        {"top", ViewButton::Left, 150, 10, {0, -5, 0}},
+        {"top, right button", ViewButton::Right, 150, 10, {0, 5, 0}},
+        {"bottom", ViewButton::Left, 150, 140, {0, 5, 0}},
+        {"bottom, right button", ViewButton::Right, 150, 140, {0, -5, 0}},
+        {"top left corner", ViewButton::Left, 10, 10, {5, -5, 0}},
+        {"bottom right corner, right button", ViewButton::Right, 290, 140, {5, -5, 0}},
+        {"middle", ViewButton::Left, 150, 75, {0, 0, -1}},
+        {"middle, right button", ViewButton::Right, 150, 75, {0, 0, 1}},
+        {"exactly one third across", ViewButton::Left, 100, 75, {0, 0, -1}},
+        {"exactly two thirds across", ViewButton::Left, 200, 75, {0, 0, -1}},
+        {"exactly one third down", ViewButton::Left, 150, 50, {0, 0, -1}},
+        {"exactly two thirds down", ViewButton::Left, 150, 100, {0, 0, -1}},
+        {"just inside the left third", ViewButton::Left, 99.9f, 75, {5, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const Change got = StepFromHome(c.button, c.x, c.y);
+        EXPECT_EQ(got.azimuth, c.change.azimuth) << c.where;
+        EXPECT_EQ(got.elevation, c.change.elevation) << c.where;
+        EXPECT_EQ(got.fov, c.change.fov) << c.where;
+    }
+}
+
+TEST(ViewStep, ThirdsOfAnOddWidthAreTakenInSinglePrecision)
+{
+    // 545 / 3 = 181.666..: 181 is in the left third, 182 is not; 2 x 545 / 3 =
+    // 363.333..: 364 is in the right third, 363 is not.
+    const struct {
+        float x;
+        float azimuth;
+    } cases[] = {{181, 5}, {182, 0}, {363, 0}, {364, -5}};
+    for (const auto& c : cases) {
+        CameraState cam;
+        cam.CameraAzimuth = 0;
+        StepView(cam, ViewButton::Left, c.x, 192, 545, 385);
+        EXPECT_EQ(cam.CameraAzimuth, c.azimuth) << c.x;
+    }
+}
+
+TEST(ViewStep, LimitsHoldElevationAndFieldOfViewButNotAzimuth)
+{
+    CameraState c;
+    c.CameraElevation = -87;
+    c.FieldOfView = 0.5f;
+    StepView(c, ViewButton::Left, 10, 10, 300, 300);
+    EXPECT_EQ(c.CameraElevation, -90);
+    StepView(c, ViewButton::Left, 150, 150, 300, 300);
+    EXPECT_EQ(c.FieldOfView, 0);
+
+    c.CameraElevation = 88;
+    c.FieldOfView = 179.5f;
+    StepView(c, ViewButton::Right, 150, 10, 300, 300);
+    EXPECT_EQ(c.CameraElevation, 90);
+    StepView(c, ViewButton::Right, 150, 150, 300, 300);
+    EXPECT_EQ(c.FieldOfView, 180);
+
+    c = CameraState{};
+    for (int i = 0; i < 72; ++i)
+        StepView(c, ViewButton::Left, 10, 150, 300, 300);
+    EXPECT_NEAR(c.CameraAzimuth, 360.1f, 1e-3f);
+    EXPECT_EQ(c.CameraDistance, 500);
+    EXPECT_EQ(c.LookAt, (std::array<float, 3>{0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace oralis
