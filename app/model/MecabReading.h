@@ -1,0 +1,51 @@
+// Readings of kanji text from MeCab with the IPA dictionary.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace oralis {
+
+// Debian's default dictionary link may point at UniDic, whose fields are laid
+// out differently, so the IPA dictionary is always named.
+inline const QString kIpadicFolder = QStringLiteral("/var/lib/mecab/dic/ipadic-utf8");
+
+// Reads text with libmecab, which is loaded on the first reading, not before.
+class MecabReader {
+public:
+    explicit MecabReader(QString dictionaryFolder = kIpadicFolder);
+    ~MecabReader();
+    MecabReader(const MecabReader&) = delete;
+    MecabReader& operator=(const MecabReader&) = delete;
+
+    // The pronunciation of `text` in half-width katakana (は as ﾜ, 今日 as
+    // ｷｮｰ); punctuation is not pronounced and adds nothing. Empty when a word
+    // has no kana reading, or when MeCab cannot be used: then unavailable()
+    // turns true and later calls fail at once.
+    std::optional<QString> reading(const QString& text);
+
+    bool unavailable() const { return failed_; }
+    // Why MeCab could not be used (library or dictionary); empty before that.
+    QString failure() const { return failure_; }
+
+private:
+    bool load();
+
+    QString folder_;
+    void* library_ = nullptr;
+    struct Api;
+    Api* api_ = nullptr;
+    void* tagger_ = nullptr;
+    bool failed_ = false;
+    QString failure_;
+};
+
+// The reader the word box uses, for the whole run.
+MecabReader& SharedMecabReader();
+
+// What the learner reads when kanji cannot be read for want of MeCab.
+inline const QString kNoDictionaryMessage = QStringLiteral(
+    "No dictionary for kanji readings was found. Type the word in kana or romaji "
+    "(for example さかな or sakana).");
+
+}  // namespace oralis

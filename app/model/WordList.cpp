@@ -1,0 +1,138 @@
+#include "model/WordList.h"
+
+#include "model/ProgramState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cmath>
+
+namespace oralis {
+
+namespace {
+
+// UTF-8 when the bytes decode without error (or start with its BOM), else the
+// Windows Japanese code page the lists were first written in.
+QString DecodeText(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder cp932("windows-31j");
+    if (cp932.isValid())
+        return cp932.decode(bytes);
+    return QString::fromLocal8Bit(bytes);
+}
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\u3000';
+}
+
+// The fields of one line: a field in double quotes keeps commas (and a doubled
+// quote as a quote); blanks around a field are dropped.
+QStringList SplitFields(QStringView line)
+{
+    QStringList fields;
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (true) {
+        while (i < n && IsBlank(line[i]))
+            ++i;
+        QString field;
+        if (i < n && line[i] == u'"') {
+            ++i;
+            while (i < n) {
+                if (line[i] == u'"') {
+                    if (i + 1 < n && line[i + 1] == u'"') {
+                        field += u'"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i++];
+            }
+            while (i < n && line[i] != u',')
+                ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < n && line[i] != u',')
+                ++i;
+            field = line.mid(start, i - start).toString();
+            while (!field.isEmpty() && IsBlank(field.back()))
+                field.chop(1);
+        }
+        fields.append(field);
+        if (i >= n)
+            break;
+        ++i;  // the comma
+    }
+    return fields;
+}
+
+}  // namespace
+
+WordList ParseWordList(const QByteArray& bytes)
+{
+    WordList list;
+    const QString text = DecodeText(bytes);
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();  // the line end of the last line, not an empty line
+    for (QString line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (std::all_of(line.cbegin(), line.cend(), IsBlank))
+            break;
+        const QStringList fields = SplitFields(line);
+        if (fields.size() < 2 || fields[0].isEmpty() || fields[1].isEmpty()) {
+            ++list.skippedLines;
+            continue;
+        }
+        if (list.size() == kMaxWords) {
+            list.cut = true;
+            break;
+        }
+        list.readings.append(fields[0]);
+        list.displays.append(fields[1]);
+    }
+    return list;
+}
+
+QStringList WordListCandidates()
+{
+    return {QDir::current().filePath(kWordListName), ProgramFolder() + kWordListName};
+}
+
+bool LoadWordList(const QStringList& paths, WordList& list, QString* path)
+{
+    for (const QString& candidate : paths) {
+        QFile file(candidate);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        list = ParseWordList(file.readAll());
+        if (path)
+            *path = candidate;
+        return true;
+    }
+    list = WordList();
+    if (path)
+        path->clear();
+    return false;
+}
+
+int ChooseWordIndex(int n, double r)
+{
+    if (n <= 0)
+        return 0;
+    const double index = std::floor(static_cast<double>(n) * r);
+    return static_cast<int>(std::clamp(index, 0.0, static_cast<double>(n - 1)));
+}
+
+}  // namespace oralis

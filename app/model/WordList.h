@@ -1,0 +1,41 @@
+// The quiz word list "JSLdefault.txt": one word a line, its half-width
+// katakana reading, a comma, and the text as it is normally written.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace oralis {
+
+inline const QString kWordListName = QStringLiteral("JSLdefault.txt");
+constexpr int kMaxWords = 32767;
+
+struct WordList {
+    QStringList readings;
+    QStringList displays;  // parallel to readings
+    int skippedLines = 0;  // lines without a reading or a display text
+    bool cut = false;      // the list held more than kMaxWords words
+
+    int size() const { return static_cast<int>(readings.size()); }
+};
+
+// Words of a list file's bytes, UTF-8 or CP932 (told apart per file). The list
+// ends at the first empty line; fields follow comma-separated text rules
+// (double quotes may hold commas, blanks around a field are dropped). Lines
+// lacking either field are skipped and counted; words past kMaxWords are cut.
+WordList ParseWordList(const QByteArray& bytes);
+
+// The places the list is looked for, in order: the current folder, then the
+// program's folder, where the shipped list lies.
+QStringList WordListCandidates();
+
+// Reads the first of `paths` that can be opened. False, with `path` empty,
+// when none can; an opened list may still hold no word.
+bool LoadWordList(const QStringList& paths, WordList& list, QString* path = nullptr);
+
+// The word a uniform value r in [0, 1) picks out of n words: floor(n x r),
+// kept inside 0..n-1.
+int ChooseWordIndex(int n, double r);
+
+}  // namespace oralis

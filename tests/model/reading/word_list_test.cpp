@@ -1,0 +1,138 @@
+#include "model/WordList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace oralis;
+
+namespace {
+
+QByteArray Utf8(const char16_t* text)
+{
+    return QString::fromUtf16(text).toUtf8();
+}
+
+QByteArray Cp932(const char16_t* text)
+{
+    QStringEncoder encoder("windows-31j");
+    return encoder.encode(QString::fromUtf16(text));
+}
+
+QStringList L(std::initializer_list<const char16_t*> items)
+{
+    QStringList list;
+    for (const char16_t* s : items)
+        list.append(QString::fromUtf16(s));
+    return list;
+}
+
+TEST(WordList, ReadsBothEncodingsAndLineEnds)
+{
+    const char16_t* text = u"ｻｶﾅ,魚\r\nｶﾞｯｺｰ,学校\r\nｷｮｰ,今日";
+    for (const QByteArray& bytes :
+         {Utf8(text), Cp932(text), QByteArray("\xEF\xBB\xBF") + Utf8(text),
+          Utf8(u"ｻｶﾅ,魚\nｶﾞｯｺｰ,学校\nｷｮｰ,今日\n")}) {
+        const WordList list = ParseWordList(bytes);
+        EXPECT_EQ(list.readings, L({u"ｻｶﾅ", u"ｶﾞｯｺｰ", u"ｷｮｰ"}));
+        EXPECT_EQ(list.displays, L({u"魚", u"学校", u"今日"}));
+        EXPECT_EQ(list.skippedLines, 0);
+    }
+}
+
+TEST(WordList, EmptyLineEndsTheList)
+{
+    const WordList list = ParseWordList(Utf8(u"ｱ,亜\r\nｲ,以\r\n\r\nｳ,宇\r\n"));
+    EXPECT_EQ(list.readings, L({u"ｱ", u"ｲ"}));
+
+    EXPECT_EQ(ParseWordList(Utf8(u"ｱ,亜\r\n  \r\nｳ,宇\r\n")).size(), 1);
+    EXPECT_EQ(ParseWordList(Utf8(u"\r\nｱ,亜\r\n")).size(), 0);
+    EXPECT_EQ(ParseWordList(QByteArray()).size(), 0);
+}
+
+TEST(WordList, FieldsFollowCommaSeparatedRules)
+{
+    const WordList list = ParseWordList(
+        Utf8(u"  ｱ , 亜 \r\n\"ｲ\",\"以, 伊\"\r\nｳ,\"宇\"\"\"\r\nｴ,江,extra\r\n"));
+    EXPECT_EQ(list.readings, L({u"ｱ", u"ｲ", u"ｳ", u"ｴ"}));
+    EXPECT_EQ(list.displays, L({u"亜", u"以, 伊", u"宇\"", u"江"}));
+}
+
+TEST(WordList, LinesLackingAFieldAreSkippedAndCounted)
+{
+    const WordList list = ParseWordList(Utf8(u"ｱ,亜\r\nｲ\r\nｳ,\r\n,江\r\nｵ,尾\r\n"));
+    EXPECT_EQ(list.readings, L({u"ｱ", u"ｵ"}));
+    EXPECT_EQ(list.displays, L({u"亜", u"尾"}));
+    EXPECT_EQ(list.skippedLines, 3);
+}
+
+TEST(WordList, CutAtTheLargestCount)
+{
+    QByteArray bytes;
+    for (int i = 0; i < kMaxWords + 5; ++i)
+        bytes += "a,b" + QByteArray::number(i) + "\r\n";
+    const WordList list = ParseWordList(bytes);
+    EXPECT_EQ(list.size(), kMaxWords);
+    EXPECT_EQ(list.displays.size(), kMaxWords);
+    EXPECT_EQ(list.displays.back(), QStringLiteral("b%1").arg(kMaxWords - 1));
+    EXPECT_TRUE(list.cut);
+
+    bytes.clear();
+    for (int i = 0; i < kMaxWords; ++i)
+        bytes += "a,b\r\n";
+    EXPECT_FALSE(ParseWordList(bytes).cut);
+}
+
+TEST(WordList, FirstListThatOpensIsTaken)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    const QString present = dir.filePath(QStringLiteral("JSLdefault.txt"));
+    const QString other = dir.filePath(QStringLiteral("other.txt"));
+    for (const auto& [path, bytes] : {std::pair{present, Utf8(u"ｻｶﾅ,魚\r\n")},
+                                      std::pair{other, Utf8(u"ｷｮｰ,今日\r\n")}}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    WordList list;
+    QString from;
+    EXPECT_TRUE(LoadWordList({missing, present, other}, list, &from));
+    EXPECT_EQ(from, present);
+    EXPECT_EQ(list.readings, L({u"ｻｶﾅ"}));
+
+    EXPECT_FALSE(LoadWordList({missing}, list, &from));
+    EXPECT_TRUE(from.isEmpty());
+    EXPECT_EQ(list.size(), 0);
+}
+
+TEST(WordList, CurrentFolderComesBeforeTheProgramFolder)
+{
+    const QStringList places = WordListCandidates();
+    ASSERT_EQ(places.size(), 2);
+    EXPECT_EQ(places[0], QDir::current().filePath(QStringLiteral("JSLdefault.txt")));
+    EXPECT_TRUE(places[1].endsWith(QStringLiteral("/JSLdefault.txt")));
+}
+
+TEST(WordList, IndexIsTheFloorOfCountTimesValue)
+{
+    struct Case {
+        int n;
+        double r;
+        int index;
+    } const cases[] = {
+        {1, 0.0, 0}, {1, 0.9999999, 0},
+        {2, 0.0, 0}, {2, 0.4999, 0}, {2, 0.5, 1}, {2, 0.9999, 1},
+        {10, 0.0, 0}, {10, 0.0999, 0}, {10, 0.1, 1}, {10, 0.95, 9},
+        {10, 1.0 - 1e-16, 9},  // rounding must not reach n
+        {10, 1.0, 9},          // a generator that returns 1 all the same
+        {kMaxWords, 0.99999999, kMaxWords - 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChooseWordIndex(c.n, c.r), c.index) << c.n << " x " << c.r;
+}
+
+}  // namespace
