@@ -1,0 +1,44 @@
+// Sequential reading of comma-separated fields over a whole text, the way the
+// table file has always been read: fields, not lines, so a record may run over
+// several lines and a line may hold several records.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace oralis {
+
+class CsvFieldReader {
+public:
+    explicit CsvFieldReader(QStringView text);
+
+    // True when only blanks and line ends are left.
+    bool atEnd() const;
+
+    // Skips blank lines between records; a comma that ended the previous
+    // record's last field does not then count as the start of an empty field.
+    void skipBlankLines();
+
+    // Reads the next field into `field`: leading blanks skipped, a comma or a
+    // line end (CR LF, LF or CR) ends it, and a field in double quotes may hold
+    // both. Returns false, leaving `field` alone, when the text has no field
+    // left.
+    bool next(QString& field);
+
+    // Line (from 1) on which the field last read started; after a failed
+    // next() still that field's line, so that a message about a truncated
+    // record points at its last line rather than past the end of the text.
+    int fieldLine() const { return fieldLine_; }
+
+private:
+    bool atLineEnd() const;
+    void consumeLineEnd();
+
+    QStringView text_;
+    qsizetype pos_ = 0;
+    int line_ = 1;
+    int fieldLine_ = 1;
+    bool fieldPending_ = false;  // the last field ended with a comma
+};
+
+}  // namespace oralis

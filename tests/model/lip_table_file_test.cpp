@@ -1,0 +1,291 @@
+#include "model/LipTableFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstring>
+
+using namespace oralis;
+
+namespace {
+
+const QByteArray kCrLf = "\r\n";
+const QByteArray kTail(18, ',');
+
+QByteArray Header(const QByteArray& sign, const QByteArray& name, const QByteArray& count)
+{
+    return sign + ',' + name + ',' + count + kTail + kCrLf;
+}
+
+// A frame record whose stored fields are base, base+1, ... base+20.
+QByteArray Frame(int base)
+{
+    QByteArray line;
+    for (int f = 0; f < 21; ++f)
+        line += QByteArray::number(base + f) + (f < 20 ? "," : "");
+    return line + kCrLf;
+}
+
+bool Same(const SignTable& a, const SignTable& b)
+{
+    if (a.SignCount != b.SignCount)
+        return false;
+    for (int s = 0; s < kSignSlots; ++s) {
+        const SignEntry& x = a[s];
+        const SignEntry& y = b[s];
+        if (x.FrameCount != y.FrameCount || x.SignName != y.SignName || x.Frames.size() != y.Frames.size())
+            return false;
+        if (!x.Frames.empty() && std::memcmp(x.Frames.data(), y.Frames.data(), x.Frames.size() * sizeof(LipFrame)))
+            return false;
+    }
+    return true;
+}
+
+SignTable Load(const QByteArray& bytes)
+{
+    SignTable table;
+    QString why;
+    EXPECT_EQ(LoadLipTableFromBytes(bytes, table, &why), -1) << why.toStdString();
+    return table;
+}
+
+// Sign 1 named "a", two frames from Frame(10) and Frame(100).
+const QByteArray kCanonical = Header("1", "a         ", "2") + Frame(10) + Frame(100);
+
+TEST(LipTableRead, FieldsCountNotLines)
+{
+    const SignTable expected = Load(kCanonical);
+    ASSERT_EQ(expected.SignCount, 2);
+    ASSERT_EQ(expected[1].FrameCount, 2);
+    EXPECT_EQ(expected[1].SignName, QStringLiteral("a         "));
+    const LipFrame& f = expected[1].Frames[1];
+    EXPECT_EQ(f[0], 100);
+    EXPECT_EQ(f[9], 109);
+    EXPECT_EQ(f[13], 110);
+    EXPECT_EQ(f[22], 119);
+    EXPECT_EQ(f[26], 120);
+    for (int unused : {10, 11, 12, 23, 24, 25})
+        EXPECT_EQ(f[unused], 0);
+
+    QByteArray splitFrame = Frame(100);
+    splitFrame.replace("105,", "105\r\n");
+    QByteArray oneLine = kCanonical;
+    oneLine.replace(kTail + kCrLf, kTail + ",");  // header and first frame on one line
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } variants[] = {
+        {"header split over two lines", "1,a\r\n2" + kTail + kCrLf + Frame(10) + Frame(100)},
+        {"frame split over two lines", Header("1", "a", "2") + Frame(10) + splitFrame},
+        {"two records on one line", oneLine},
+        {"LF line ends", QByteArray(kCanonical).replace("\r\n", "\n")},
+        {"CR line ends", QByteArray(kCanonical).replace("\r\n", "\r")},
+        {"no line end at the end", kCanonical.chopped(2)},
+        {"blank lines and a Ctrl-Z", "\r\n" + Header("1", "a", "2") + "  \r\n" + Frame(10) + Frame(100) + "\r\n\n\x1a"},
+        {"quoted name, blanks before fields", Header(" 1", "  \"a\"", " 2") + Frame(10) + Frame(100)},
+        {"digits with letters and blanks", Header("1x", "a", "2.0 frames") + Frame(10) + Frame(100)},
+    };
+    for (const auto& v : variants) {
+        SCOPED_TRACE(v.what);
+        EXPECT_TRUE(Same(Load(v.bytes), expected));
+    }
+}
+
+TEST(LipTableRead, QuotedFieldsMayHoldCommasAndLineEnds)
+{
+    const SignTable t = Load(Header("0", "\"b,c\r\nd\"tail", "1") + Frame(0));
+    EXPECT_EQ(t[0].SignName, QStringLiteral("b,c\r\nd    "));
+    EXPECT_EQ(t[0].Frames[0][26], 20);
+}
+
+TEST(LipTableRead, FieldsOfLettersReadAsZeroAndTheLastFieldKeepsItsSign)
+{
+    QByteArray frame = Frame(1);
+    frame.replace("1,2,", "NaN,abc,").replace("21\r\n", "-0.25 \r\n");
+    const LipFrame f = Load(Header("0", "x", "1") + frame)[0].Frames[0];
+    EXPECT_EQ(f[0], 0);
+    EXPECT_EQ(f[1], 0);
+    EXPECT_EQ(f[2], 3);
+    EXPECT_EQ(f[26], -0.25f);
+}
+
+TEST(LipTableRead, SignCountComesFromTheLastHeaderRead)
+{
+    QByteArray bytes;
+    for (int s = 0; s <= 5; ++s)
+        bytes += Header(QByteArray::number(s), "s", "1") + Frame(s);
+    bytes += Header("2", "again", "2") + Frame(50) + Frame(60);
+    const SignTable t = Load(bytes);
+    EXPECT_EQ(t.SignCount, 3);
+    EXPECT_EQ(t[2].SignName, QStringLiteral("again     "));
+    EXPECT_EQ(t[2].Frames[1][0], 60);
+    EXPECT_EQ(t[5].Frames[0][0], 5);
+
+    EXPECT_EQ(Load("").SignCount, 1);
+    EXPECT_EQ(Load("\r\n  \r\n\n").SignCount, 1);
+}
+
+TEST(LipTableRead, AFailedLoadChangesNothingAndSaysWhere)
+{
+    SignTable before = Load(Header("0", "keep", "1") + Frame(7) + Header("6", "six", "1") + Frame(8));
+    before[3].SignName = FixedSignName(QStringLiteral("edited"));
+    const QByteArray good = Header("0", "new", "1") + Frame(1);  // lines 1 and 2
+    QByteArray hugeField = Frame(1);
+    hugeField.replace(",5,", ",1E999,");
+    const struct {
+        QByteArray bytes;
+        const char* reason;
+    } cases[] = {
+        {good + Header("3", "x", "0") + Frame(1), "line 3: frame count 0 of sign 3 (must be 1 to 32767)"},
+        {good + Header("3", "x", "40000") + Frame(1), "line 3: frame count 40000 of sign 3"},
+        {good + Header("3", "x", "-2") + Frame(1), "line 3: frame count -2 of sign 3"},
+        {good + Header("257", "x", "1") + Frame(1), "line 3: sign number 257 (must be 0 to 256)"},
+        {good + Header("-1", "x", "1") + Frame(1), "line 3: sign number -1"},
+        {good + Header("1E9", "x", "1") + Frame(1), "line 3: sign number 1E9"},
+        {good + Header("3", "x", "1") + hugeField, "line 4: value 1E999 in field 5 of frame 0 of sign 3"},
+        {good + Header("3", "x", "2") + Frame(1), "line 4: the file ends inside frame 1 of sign 3"},
+        {good + Header("3", "x", "1") + Frame(1).left(20), "line 4: the file ends inside frame 0 of sign 3"},
+        {good + "3,x", "line 3: the file ends inside a sign's header"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        SignTable table = before;
+        QString why;
+        EXPECT_EQ(LoadLipTableFromBytes(c.bytes, table, &why), 0);
+        EXPECT_TRUE(why.startsWith(QString::fromLatin1(c.reason))) << why.toStdString();
+        EXPECT_TRUE(Same(table, before));
+    }
+}
+
+TEST(LipTableRead, JapaneseNamesInUtf8AndCp932)
+{
+    const QString name = QStringLiteral("ア行        ");
+    const QByteArray cp932 = "\x83\x41\x8d\x73";
+    const QByteArray utf8 = "\xe3\x82\xa2\xe8\xa1\x8c";
+    EXPECT_EQ(Load(Header("0", cp932, "1") + Frame(0))[0].SignName, name);
+    EXPECT_EQ(Load(Header("0", utf8, "1") + Frame(0))[0].SignName, name);
+    EXPECT_EQ(Load("\xef\xbb\xbf" + Header("0", utf8, "1") + Frame(0))[0].SignName, name);
+    // Half-width katakana are single bytes in CP932.
+    EXPECT_EQ(Load(Header("0", "\xb1\xb2", "1") + Frame(0))[0].SignName, QStringLiteral("ｱｲ        "));
+    // A byte CP932 cannot decode costs one character, not the table.
+    const SignTable t = Load(Header("0", "\x83\x41\xfd", "1") + Frame(0));
+    EXPECT_EQ(t[0].SignName, QStringLiteral("ア\uFFFD        "));
+    EXPECT_EQ(t[0].Frames[0][26], 20);
+    EXPECT_TRUE(FormatLipTable(t).startsWith("0,\x83\x41?        ,1,"));
+}
+
+SignTable SampleTable()
+{
+    SignTable t;
+    // Values of up to six digits read back from their seven-digit text exactly.
+    const float values[] = {1, 0.5f, -12.25f, 1e-5f, 1.5e7f, 0.123456f, -98765.4f, 3.14159e20f, 0.000101f, -0.25f, 7};
+    int next = 0;
+    for (int s : {0, 1, 4}) {
+        t[s].SignName = FixedSignName(s == 4 ? QStringLiteral("あ  b") : QStringLiteral("sign%1").arg(s));
+        t[s].FrameCount = static_cast<int16_t>(s + 1);
+        for (int k = 0; k <= s; ++k) {
+            LipFrame f;
+            for (int v = 0; v < LipFrame::kValues; ++v)
+                f[v] = values[next++ % 11];
+            t[s].Frames.push_back(f);
+        }
+    }
+    t.SignCount = 5;
+    return t;
+}
+
+TEST(LipTableWrite, WritesTheLiteralForms)
+{
+    SignTable t;
+    t[1].SignName = FixedSignName(QStringLiteral("a"));
+    t[1].FrameCount = 1;
+    t[1].Frames.push_back(LipFrame::fresh());
+    t[1].Frames[0][26] = -0.5f;
+    t.SignCount = 2;
+    EXPECT_EQ(FormatLipTable(t),
+              QByteArray("1,a         ,1,,,,,,,,,,,,,,,,,,\r\n1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,-0.5 \r\n"));
+    t[1].Frames[0][26] = 0;
+    t[1].Frames[0][1] = 1e-5f;
+    EXPECT_TRUE(FormatLipTable(t).endsWith("\r\n1,1E-05,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0, 0 \r\n"));
+    t[1].SignName = FixedSignName(QStringLiteral("ア行"));
+    EXPECT_TRUE(FormatLipTable(t).startsWith("1,\x83\x41\x8d\x73        ,1,,"));
+}
+
+TEST(LipTableWrite, SaveThenLoadRestoresEveryStoredValue)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.csv"));
+    SignTable saved = SampleTable();
+    saved[4].SignName = FixedSignName(QStringLiteral(" lead,comma"));
+    QString why;
+    ASSERT_TRUE(SaveLipTable(path, saved, &why)) << why.toStdString();
+
+    SignTable loaded;
+    ASSERT_EQ(LoadLipTable(path, loaded, &why), -1) << why.toStdString();
+    for (int s : {0, 1, 4})
+        for (LipFrame& f : saved[s].Frames)
+            for (int unused : {10, 11, 12, 23, 24, 25})
+                f[unused] = 0;
+    EXPECT_TRUE(Same(loaded, saved));
+    EXPECT_EQ(loaded[4].SignName, QStringLiteral(" lead,comm"));
+}
+
+TEST(LipTableWrite, SignsNeverFilledAreLeftOutSoTheFileStaysReadable)
+{
+    SignTable t = SampleTable();  // signs 2 and 3 are empty
+    const SignTable back = Load(FormatLipTable(t));
+    EXPECT_EQ(back.SignCount, 5);
+    EXPECT_EQ(back[2].FrameCount, 0);
+    EXPECT_EQ(back[4].FrameCount, 5);
+}
+
+TEST(LipTableWrite, AFailedSaveLeavesTheOldFileAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("old.csv"));
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    const struct {
+        const char* what;
+        QString path;
+        SignTable table;
+        const char* reason;
+    } cases[] = {
+        {"parent is a file", path + QStringLiteral("/inner.csv"), SampleTable(), ""},
+        {"missing folder", dir.filePath(QStringLiteral("no/such/t.csv")), SampleTable(), ""},
+        {"value not a number", path, [] { SignTable t = SampleTable(); t[1].Frames[1][26] = NAN; return t; }(),
+         "frame 1 of sign 1 holds a value that is not a number"},
+        {"name outside Shift-JIS", path, [] { SignTable t = SampleTable(); t[0].SignName = FixedSignName(QStringLiteral("café")); return t; }(),
+         "the name of sign 0 (café) has characters Shift-JIS cannot hold"},
+        {"quote with comma", path, [] { SignTable t = SampleTable(); t[0].SignName = FixedSignName(QStringLiteral("a\",b")); return t; }(),
+         "the name of sign 0 mixes a double quote"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QString why;
+        EXPECT_FALSE(SaveLipTable(c.path, c.table, &why));
+        EXPECT_TRUE(why.startsWith(QStringLiteral("Cannot save ") + c.path)) << why.toStdString();
+        EXPECT_TRUE(why.contains(QString::fromUtf8(c.reason))) << why.toStdString();
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("old contents"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.csv")});
+}
+
+TEST(LipTableRead, AMissingFileNamesThePath)
+{
+    SignTable table;
+    QString why;
+    EXPECT_EQ(LoadLipTable(QStringLiteral("/nonexistent/LipPosition.csv"), table, &why), 0);
+    EXPECT_TRUE(why.contains(QStringLiteral("/nonexistent/LipPosition.csv")));
+    EXPECT_EQ(table.SignCount, 0);
+}
+
+}  // namespace
