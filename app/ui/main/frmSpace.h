@@ -5,11 +5,14 @@
 #include "playback/Playback.h"
 
 #include <QMainWindow>
+#include <QPointF>
 #include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -26,6 +29,9 @@ class frmSpace : public QMainWindow {
 public:
     // `lip` empty: bind libLip.so by name on the first renderer call.
     explicit frmSpace(const LipExports* lip = nullptr, QWidget* parent = nullptr);
+    // The same with the start-up table read from `tablePath` instead of
+    // LipPosition.csv in the program's folder (empty: the program's folder).
+    frmSpace(const LipExports* lip, const QString& tablePath, QWidget* parent = nullptr);
     ~frmSpace() override;
 
     // Draws one picture (steps 0) or one animated transition into picSpace.
@@ -48,6 +54,21 @@ public:
     // were set but not saved.
     void setUnsavedChangesProbe(std::function<bool()> probe) { unsavedChanges_ = std::move(probe); }
 
+    // Empty once start-up has bound the renderer; otherwise the reason, which
+    // has already been printed and shown, and the program must end.
+    const QString& StartupError() const { return startupError_; }
+    // Whether the start-up table loaded; when not, the file chooser opens as
+    // soon as the window is shown.
+    bool StartupTableLoaded() const { return tableLoaded_; }
+
+    // The camera and light as the view commands and Display use them.
+    CameraState Camera() const;
+
+    // Mouse in picSpace: a left or right press turns or zooms the view until
+    // the release; other buttons are ignored.
+    void ViewPress(Qt::MouseButton button, QPointF at);
+    void ViewRelease();
+
     // Main window state shared with the view commands, the input and the quiz.
     QString FuriganaStr;
     Syllables syllables;
@@ -67,11 +88,39 @@ public:
     QLineEdit* Text1 = nullptr;
     LipView* picSpace = nullptr;
 
+public slots:
+    // The reading of the word box, in half-width katakana.
+    void SetReading(const QString& reading);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void BuildWidgets();
+    void BuildMenus();
+    void StartUp(const QString& tablePath);
+    void cmdHome_Click();
+    void Option1_Click(int index);
+    void mnuExit_Click();
+    // True when the program may end: nothing unsaved, or the user agreed.
+    bool MayExit();
+
+    std::optional<LipExports> injectedLip_;
     std::function<bool()> unsavedChanges_;
+    QString startupError_;
+    bool tableLoaded_ = false;
+    bool chooserPending_ = false;
+    bool exitConfirmed_ = false;
+
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* cmdHome = nullptr;
+    std::array<QRadioButton*, 2> Option1{};
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* cmdInput = nullptr;
 };
 
 }  // namespace oralis

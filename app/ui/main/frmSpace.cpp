@@ -1,0 +1,407 @@
+#include "ui/main/frmSpace.h"
+
+#include "model/LipTableFile.h"
+#include "model/ProgramState.h"
+#include "playback/ViewControl.h"
+#include "ui/Common.h"
+#include "ui/dialogs/FormBackground.h"
+#include "ui/dialogs/Obtain_FilePath2.h"
+#include "ui/dialogs/frmAbout.h"
+#include "ui/editor/EditFrm.h"
+#include "ui/main/KanaLineEdit.h"
+#include "ui/main/LipView.h"
+#include "ui/main/Quiz.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cstdio>
+
+namespace oralis {
+
+namespace {
+
+const QString kTextFont = QStringLiteral("ＭＳ Ｐ明朝");
+const QString kButtonFont = QStringLiteral("HG正楷書体-PRO");
+const QString kUnitFont = QStringLiteral("Times New Roman");
+
+constexpr float kHomeAzimuth = 0.1f;
+constexpr float kOppositeAzimuth = 180.1f;
+constexpr float kHomeFieldOfView = 40.0f;
+
+// The start button's picture: a play triangle, drawn rather than shipped.
+QIcon PlayIcon()
+{
+    const int size = 32;
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath triangle;
+    triangle.moveTo(8, 5);
+    triangle.lineTo(27, 16);
+    triangle.lineTo(8, 27);
+    triangle.closeSubpath();
+    p.fillPath(triangle, QColor(0x1e, 0x8c, 0x3a));
+    p.setPen(QPen(QColor(0x0b, 0x4d, 0x1d), 1.5));
+    p.drawPath(triangle);
+    return QIcon(pixmap);
+}
+
+void ReportOnStderr(const QString& text)
+{
+    std::fprintf(stderr, "Oralis: %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+frmSpace::frmSpace(const LipExports* lip, QWidget* parent) : frmSpace(lip, QString(), parent) {}
+
+frmSpace::frmSpace(const LipExports* lip, const QString& tablePath, QWidget* parent)
+    : QMainWindow(parent)
+{
+    if (lip)
+        injectedLip_ = *lip;
+    setObjectName(QStringLiteral("frmSpace"));
+    setWindowTitle(kProgramTitle);
+    BuildWidgets();
+    BuildMenus();
+    PaintFormBackground(this, 1, QStringLiteral("B"));
+    StartUp(tablePath.isEmpty() ? ProgramFolder() + QStringLiteral("LipPosition.csv") : tablePath);
+}
+
+frmSpace::~frmSpace() = default;
+
+void frmSpace::BuildWidgets()
+{
+    auto* client = new QWidget(this);
+    client->setFixedSize(TwipRect(0, 0, 8535, 7545).size());
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto named = [](QWidget* w, const char* name, const QFont& font) {
+        w->setObjectName(QLatin1String(name));
+        w->setFont(font);
+    };
+
+    Frame1 = new QGroupBox(QStringLiteral("カメラ"), client);
+    named(Frame1, "Frame1", NamedFont(kButtonFont));
+    PlaceTwips(Frame1, 240, 120, 3255, 735);
+
+    cmdHome = new QPushButton(QStringLiteral("ホーム"), Frame1);
+    named(cmdHome, "cmdHome", NamedFont(kButtonFont));
+    PlaceTwips(cmdHome, 120, 240, 855, 375);
+    connect(cmdHome, &QPushButton::clicked, this, &frmSpace::cmdHome_Click);
+
+    const std::array<QString, 2> optionCaptions{QStringLiteral("相手"), QStringLiteral("自分")};
+    const std::array<int, 2> optionLeft{1200, 2160};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = new QRadioButton(optionCaptions[static_cast<size_t>(i)], Frame1);
+        option->setObjectName(QStringLiteral("Option1(%1)").arg(i));
+        option->setFont(NamedFont(kButtonFont));
+        PlaceTwips(option, optionLeft[static_cast<size_t>(i)], 240, 975, 375);
+        // clicked, not toggled: choosing the view already selected still
+        // brings the camera back to it after the mouse has turned it.
+        connect(option, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        Option1[static_cast<size_t>(i)] = option;
+    }
+    Option1[0]->setChecked(true);
+
+    Label1 = new QLabel(QStringLiteral("單語"), client);
+    named(Label1, "Label1", NamedFont(kTextFont));
+    PlaceTwips(Label1, 3720, 120, 855, 255);
+
+    InputArea = new KanaLineEdit(client);
+    named(InputArea, "InputArea", NamedFont(kTextFont));
+    PlaceTwips(InputArea, 4800, 90, 3495, 345);
+    connect(InputArea, &KanaLineEdit::readingChanged, this, &frmSpace::SetReading);
+
+    Label2 = new QLabel(client);
+    named(Label2, "Label2", NamedFont(kTextFont));
+    PlaceTwips(Label2, 3600, 615, 1095, 255);
+
+    FuriganaTxt = new QLineEdit(client);
+    named(FuriganaTxt, "FuriganaTxt", NamedFont(kTextFont));
+    PlaceTwips(FuriganaTxt, 4800, 600, 3495, 345);
+
+    Label4 = new QLabel(QStringLiteral("速度"), client);
+    named(Label4, "Label4", NamedFont(kButtonFont));
+    PlaceTwips(Label4, 5760, 1080, 615, 375);
+
+    Text1 = new QLineEdit(QStringLiteral("500"), client);
+    named(Text1, "Text1", NamedFont(kTextFont));
+    PlaceTwips(Text1, 6360, 1080, 495, 375);
+
+    Label3 = new QLabel(QStringLiteral("%"), client);
+    named(Label3, "Label3", NamedFont(kUnitFont));
+    PlaceTwips(Label3, 6960, 1080, 375, 375);
+
+    cmdInput = new QPushButton(QStringLiteral("スタート"), client);
+    named(cmdInput, "cmdInput", NamedFont(kButtonFont));
+    cmdInput->setIcon(PlayIcon());
+    PlaceTwips(cmdInput, 7320, 1080, 1035, 435);
+    connect(cmdInput, &QPushButton::clicked, this, [this] { StartReading(FuriganaStr); });
+
+    picSpace = new LipView(*this, client);
+    PlaceTwips(picSpace, 120, 1560, 8175, 5775);
+}
+
+void frmSpace::BuildMenus()
+{
+    auto menu = [this](const char* name, const QString& caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(QLatin1String(name));
+        return m;
+    };
+    auto item = [this](QMenu* m, const char* name, const QString& caption, auto slot) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    QMenu* file = menu("FileMenus", QStringLiteral("ファイル"));
+    item(file, "mnuOpen", QStringLiteral("Open"), [this] { OpenLipTable(); });
+    item(file, "mnuExit", QStringLiteral("終了"), [this] { mnuExit_Click(); });
+
+    QMenu* tools = menu("ToolMenus", QStringLiteral("ツール"));
+    item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this); });
+    item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
+
+    QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ"));
+    item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
+}
+
+void frmSpace::StartUp(const QString& tablePath)
+{
+    InputArea->setVisible(true);
+    Label1->setVisible(true);
+    Label2->setText(QStringLiteral("振り假名"));
+    FuriganaTxt->setEnabled(false);
+
+    Module1& program = Program();
+    program.CsvFieldCount = 21;
+
+    LookAt = {0, 0, 0};
+    CameraDistance = 500.0f;
+    CameraAzimuth = kHomeAzimuth;
+    CameraElevation = 0.0f;
+    FieldOfView = kHomeFieldOfView;
+    LightPosition = {1000.0f, 0, 0, 1.0f};
+
+    program.PlaybackActive = 0;
+    program.InitialUpperLip = kInitialLip;
+    program.InitialLowerLip = kInitialLip;
+    const LipExports& lip = Lip();
+    if (!startupError_.isEmpty()) {
+        ReportOnStderr(startupError_);
+        ShowMessage(nullptr, startupError_);
+        return;
+    }
+    lip.ControlPass(program.InitialUpperLip.data(), 0.0f, program.InitialLowerLip.data(), 0.0f);
+
+    QString why;
+    tableLoaded_ = LoadLipTable(tablePath, program.signTable, &why) != 0;
+    if (!tableLoaded_) {
+        ReportOnStderr(QStringLiteral("cannot load %1: %2").arg(QDir::toNativeSeparators(tablePath), why));
+        chooserPending_ = true;
+    }
+}
+
+const LipExports& frmSpace::Lip()
+{
+    if (injectedLip_)
+        return *injectedLip_;
+    static const LipExports none;
+    static std::optional<LipExports> bound;
+    if (!bound) {
+        QString why;
+        bound = BindLipLibrary(&why);
+        if (!bound) {
+            startupError_ = why;
+            return none;
+        }
+    }
+    return *bound;
+}
+
+void frmSpace::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (chooserPending_) {
+        chooserPending_ = false;
+        // After the window has appeared, so the chooser opens over it.
+        QMetaObject::invokeMethod(this, &frmSpace::OpenLipTable, Qt::QueuedConnection);
+    }
+}
+
+CameraState frmSpace::Camera() const
+{
+    CameraState c;
+    c.LookAt = LookAt;
+    c.CameraDistance = CameraDistance;
+    c.CameraAzimuth = CameraAzimuth;
+    c.CameraElevation = CameraElevation;
+    c.FieldOfView = FieldOfView;
+    c.LightPosition = LightPosition;
+    return c;
+}
+
+void frmSpace::Display(int16_t steps)
+{
+    const LipExports& lip = Lip();
+    if (!lip.DrawSpace)
+        return;
+    const qreal ratio = picSpace->devicePixelRatioF();
+    ViewParams = ComputeViewParams(Camera(), static_cast<float>(picSpace->width() * ratio),
+                                   static_cast<float>(picSpace->height() * ratio));
+    std::copy_n(ViewParams.begin() + kViewEye, 3, Eye.begin());
+    // Asking for the window id of a hidden widget would create its native
+    // window early; the renderer draws nothing for handle 0.
+    const LipWindow hdc = picSpace->isVisible() ? static_cast<LipWindow>(picSpace->winId()) : 0;
+    lip.DrawSpace(hdc, ViewParams.data(), steps, Program().PlaybackActive);
+}
+
+bool frmSpace::Pattern_Save(const QString& path, QString* whyNot)
+{
+    return SaveLipTable(path, Program().signTable, whyNot);
+}
+
+void frmSpace::SetReading(const QString& reading)
+{
+    FuriganaStr = reading;
+    FuriganaTxt->setText(reading);
+}
+
+bool frmSpace::StartReading(const QString& reading)
+{
+    ParseFailure why = ParseFailure::None;
+    if (ParseKana(reading, syllables, &why) != -1) {
+        ShowMessage(this, ParseRefusalMessage(why));
+        return false;
+    }
+    return PlayUtterance();
+}
+
+bool frmSpace::PlayUtterance()
+{
+    Module1& program = Program();
+    QString why;
+    const bool played = PlaySyllables(
+        syllables, program.signTable, Text1->text(), Lip(),
+        [this](int16_t steps) { Display(steps); }, program.PlaybackActive, &why);
+    if (!played)
+        ShowMessage(this, why);
+    return played;
+}
+
+void frmSpace::OpenLipTable()
+{
+    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
+    chooser.OptionInitialize();
+    chooser.LoadMode = true;
+    chooser.SetHeading(QStringLiteral("File Load"));
+    chooser.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+    chooser.exec();
+    if (!chooser.Rtn)
+        return;
+    if (chooser.FajliloSufikso != QStringLiteral(".csv"))
+        return;
+
+    const QString path = chooser.TargetFile;
+    QString why;
+    // A failed load keeps the table as it was, so the message is all there is to do.
+    if (LoadLipTable(path, Program().signTable, &why) == 0)
+        ShowMessage(this, QStringLiteral("Cannot load %1\n%2").arg(QDir::toNativeSeparators(path), why));
+}
+
+void frmSpace::ViewPress(Qt::MouseButton button, QPointF at)
+{
+    if (button != Qt::LeftButton && button != Qt::RightButton)
+        return;
+    // A second button while one is held: the loop already running owns the view.
+    if (DragActive == -1)
+        return;
+    const ViewButton which = button == Qt::LeftButton ? ViewButton::Left : ViewButton::Right;
+    const float x = static_cast<float>(at.x());
+    const float y = static_cast<float>(at.y());
+
+    DragActive = -1;
+    QPointer<frmSpace> alive(this);
+    while (DragActive == -1) {
+        CameraState camera = Camera();
+        StepView(camera, which, x, y, static_cast<float>(picSpace->width()),
+                 static_cast<float>(picSpace->height()));
+        CameraAzimuth = camera.CameraAzimuth;
+        CameraElevation = camera.CameraElevation;
+        FieldOfView = camera.FieldOfView;
+        Display(0);
+        // The release arrives through here.
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (!alive)
+            return;
+        // A hidden picture never sees the release.
+        if (!picSpace->isVisible())
+            DragActive = 0;
+    }
+}
+
+void frmSpace::ViewRelease()
+{
+    DragActive = 0;
+}
+
+void frmSpace::cmdHome_Click()
+{
+    CameraAzimuth = kHomeAzimuth;
+    CameraElevation = 0.0f;
+    FieldOfView = kHomeFieldOfView;
+    Display(0);
+}
+
+void frmSpace::Option1_Click(int index)
+{
+    CameraAzimuth = index == 0 ? kHomeAzimuth : kOppositeAzimuth;
+    Display(0);
+}
+
+bool frmSpace::MayExit()
+{
+    return !(unsavedChanges_ && unsavedChanges_()) || ConfirmDiscard(this);
+}
+
+void frmSpace::mnuExit_Click()
+{
+    if (!MayExit())
+        return;
+    exitConfirmed_ = true;
+    close();
+    exitConfirmed_ = false;
+}
+
+void frmSpace::closeEvent(QCloseEvent* event)
+{
+    if (!exitConfirmed_ && !MayExit()) {
+        event->ignore();
+        return;
+    }
+    DragActive = 0;
+    event->accept();
+    // Ends the run even while the editor or another window is still open.
+    QCoreApplication::quit();
+}
+
+}  // namespace oralis
