@@ -1,7 +1,103 @@
 #include "ui/main/KanaLineEdit.h"
 
+#include "model/MecabReading.h"
+#include "ui/Common.h"
+#include "ui/main/ImeCtrl.h"
+
+#include <QInputMethodEvent>
+#include <cstdio>
+
 namespace oralis {
 
-KanaLineEdit::KanaLineEdit(QWidget* parent) : QLineEdit(parent) {}
+KanaLineEdit::KanaLineEdit(QWidget* parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &KanaLineEdit::onTextChanged);
+}
+
+void KanaLineEdit::setInputMethodOpen(bool open)
+{
+    imeOpen_ = open;
+    setAttribute(Qt::WA_InputMethodEnabled, open);
+}
+
+QVariant KanaLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    // QLineEdit answers ImEnabled with true whatever the widget attribute says,
+    // which would leave the input method on after ImeOpen switched it off.
+    if (query == Qt::ImEnabled)
+        return imeOpen_;
+    return QLineEdit::inputMethodQuery(query);
+}
+
+void KanaLineEdit::focusInEvent(QFocusEvent* event)
+{
+    // Each visit starts a new word.
+    clear();
+    ImeSetMode(this, 1, 0, 0);
+    QLineEdit::focusInEvent(event);
+}
+
+void KanaLineEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    ImeOpen(this, 0);
+}
+
+void KanaLineEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (event->commitString().isEmpty()) {
+        composition_.preedit(event->preeditString());
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    commitReading_ = composition_.commit(event->commitString(), event->preeditString());
+    if (!commitReading_)
+        commitReading_ = mecabReading(event->commitString());
+    resultReading_ = commitReading_.value_or(QString());
+    committing_ = true;
+    changedByCommit_ = false;
+    QLineEdit::inputMethodEvent(event);
+    committing_ = false;
+    // A commit that leaves the text as it was (the same word over its own
+    // selection) is still a new result.
+    if (!changedByCommit_)
+        announce(commitReading_);
+}
+
+void KanaLineEdit::onTextChanged(const QString& text)
+{
+    if (committing_) {
+        changedByCommit_ = true;
+        announce(commitReading_);
+        return;
+    }
+    announce(readText(text));
+}
+
+std::optional<QString> KanaLineEdit::readText(const QString& text)
+{
+    if (std::optional<QString> own = OwnReading(text))
+        return own;
+    return mecabReading(text);
+}
+
+std::optional<QString> KanaLineEdit::mecabReading(const QString& text)
+{
+    MecabReader& mecab = SharedMecabReader();
+    const bool wasAvailable = !mecab.unavailable();
+    std::optional<QString> reading = mecab.reading(text);
+    if (wasAvailable && mecab.unavailable()) {
+        // Said once: the reader does not try again, so this cannot recur.
+        std::fprintf(stderr, "oralis: %s\n", qPrintable(mecab.failure()));
+        ShowMessage(window(), kNoDictionaryMessage);
+    }
+    return reading;
+}
+
+void KanaLineEdit::announce(const std::optional<QString>& reading)
+{
+    reading_ = reading.value_or(QString());
+    emit readingChanged(reading_);
+}
 
 }  // namespace oralis

@@ -2,8 +2,11 @@
 // reading of each committed result is known.
 #pragma once
 
+#include "model/KanaReading.h"
+
 #include <QLineEdit>
 #include <QString>
+#include <optional>
 
 namespace oralis {
 
@@ -12,10 +15,45 @@ class KanaLineEdit : public QLineEdit {
 public:
     explicit KanaLineEdit(QWidget* parent = nullptr);
 
+    // Whether the input method may compose in this box (ImeOpen switches it).
+    void setInputMethodOpen(bool open);
+    bool inputMethodOpen() const { return imeOpen_; }
+
+    // The reading of the input method's last committed result, empty before
+    // the first one (or when the composition gave none).
+    QString lastResultReading() const { return resultReading_; }
+    // The reading last announced through readingChanged.
+    QString reading() const { return reading_; }
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 signals:
     // The reading (half-width katakana) after every change of the text; empty
     // when none can be found.
     void readingChanged(const QString& halfWidthKatakana);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    void onTextChanged(const QString& text);
+    // The reading of text that came without a composition behind it: its own
+    // kana or romaji, else MeCab's reading.
+    std::optional<QString> readText(const QString& text);
+    // MeCab's reading; the first time MeCab turns out to be missing, the
+    // learner is told how to do without it.
+    std::optional<QString> mecabReading(const QString& text);
+    void announce(const std::optional<QString>& reading);
+
+    bool imeOpen_ = true;
+    CompositionReading composition_;
+    bool committing_ = false;
+    bool changedByCommit_ = false;
+    std::optional<QString> commitReading_;
+    QString resultReading_;
+    QString reading_;
 };
 
 }  // namespace oralis

@@ -1,0 +1,82 @@
+#include "ui/main/frmYesNo.h"
+
+#include "ui/Common.h"
+#include "ui/dialogs/FormBackground.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace oralis {
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(NamedFont(QStringLiteral("ＭＳ 明朝"), 9.75));
+    return button;
+}
+
+}  // namespace
+
+frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmYesNo"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFixedSize(Twips(2430), Twips(1245));
+
+    Yes = MakeButton(this, "Yes", QStringLiteral("繼續"));
+    PlaceTwips(Yes, 240, 120, 1035, 315);
+    No = MakeButton(this, "No", QStringLiteral("終了"));
+    PlaceTwips(No, 240, 480, 555, 315);
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    PlaceTwips(Text1, 1320, 480, 435, 255);
+    Label1 = new QLabel(QStringLiteral("%"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(NamedFont(QStringLiteral("Times New Roman"), 9.75, true));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(Label1, 1920, 480, 315, 435);
+    Repeat = MakeButton(this, "Repeat", QStringLiteral("再表示"));
+    PlaceTwips(Repeat, 240, 840, 915, 315);
+
+    setTabOrder(Yes, No);
+    setTabOrder(No, Text1);
+    setTabOrder(Text1, Repeat);
+
+    connect(Yes, &QPushButton::clicked, this, [this] { Answer(0, true); });
+    connect(No, &QPushButton::clicked, this, [this] { Answer(1, false); });
+    connect(Repeat, &QPushButton::clicked, this, [this] { Answer(2, true); });
+
+    PaintFormBackground(this, 3, QStringLiteral("R"));
+}
+
+void frmYesNo::showEvent(QShowEvent* event)
+{
+    if (MainSpeed)
+        Text1->setText(MainSpeed->text());
+    QDialog::showEvent(event);
+}
+
+void frmYesNo::reject()
+{
+    // Closing the window or pressing Escape stops the quiz, without the
+    // speed typed here.
+    YN = 1;
+    QDialog::reject();
+}
+
+void frmYesNo::Answer(int16_t yn, bool keepSpeed)
+{
+    YN = yn;
+    if (keepSpeed && MainSpeed)
+        MainSpeed->setText(Text1->text());
+    if (yn == 1)
+        QDialog::reject();
+    else
+        accept();
+}
+
+}  // namespace oralis
