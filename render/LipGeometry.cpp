@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace lip {
 
@@ -22,25 +23,30 @@ void EvaluateLipCubic(float xEnd, float yEnd, float xMid, float yMid, float yCen
         return;
     }
 
+    // f(x) = yC + x^2 (a + k x), the same cubic as yC + k x^2 (x + m) with
+    // a = k m, but written so that k = 0 with a middle point off the centre
+    // height still gives the parabola through all three points.
+    auto single = [](double v) {
+        const float f = static_cast<float>(v);
+        return std::isfinite(f) ? std::optional<float>(f) : std::nullopt;
+    };
     const double denominator = (xE - xM) * xE * xE * xM * xM;
-    double k = 0;
-    if (denominator != 0 && Finite(denominator))
-        k = -((yM - yC) * xE * xE + (yC - yE) * xM * xM) / denominator;
-    if (denominator == 0 || !Finite(denominator) || !Finite(k)) {
-        // No cubic through the middle point: keep the ends and the flat start,
-        // and make the end flat too (the smooth step 3t^2 - 2t^3).
-        k = (xE != 0) ? -2.0 * (yE - yC) / (xE * xE * xE) : 0.0;
+    std::optional<float> k;
+    if (denominator != 0)
+        k = single(-((yM - yC) * xE * xE + (yC - yE) * xM * xM) / denominator);
+    if (!k && xE != 0) {
+        // No usable cubic through the middle point: keep the ends and the flat
+        // start, and make the end flat too (the smooth step 3t^2 - 2t^3).
+        k = single(-2.0 * (yE - yC) / (xE * xE * xE));
     }
-    float kSingle = static_cast<float>(k);
-    if (!std::isfinite(kSingle))
-        kSingle = 0;
-    const double m = (kSingle == 0) ? 0.0 : -xE - (yC - yE) / (static_cast<double>(kSingle) * xE * xE);
+    const double a = (k && xE != 0) ? (yE - yC) / (xE * xE) - double(*k) * xE : 0.0;
+    const double kk = k.value_or(0.0f);
     const double step = static_cast<float>(xE / n);
 
-    bool allFinite = Finite(m);
+    bool allFinite = Finite(a);
     for (int i = 0; i <= n && allFinite; ++i) {
         const double x = i * step;
-        values[i] = static_cast<float>(yC + kSingle * x * x * (x + m));
+        values[i] = static_cast<float>(yC + x * x * (a + kk * x));
         allFinite = std::isfinite(values[i]);
     }
     if (!allFinite) {

@@ -41,10 +41,11 @@ constexpr int kValues = 9;
 
 // Fills values[0..n] with f(i * xEnd / n) for the cubic f(x) = yCentre +
 // k x^2 (x + m), flat at x = 0 and through (xMid, yMid) and (xEnd, yEnd).
-// When no such cubic exists (xMid or xEnd zero, or xMid == xEnd) the middle
-// point is dropped and f rises smoothly from yCentre to yEnd, flat at both
-// ends; with xEnd zero, or when the numbers overflow, every value is yCentre.
-// Values are finite whenever the arguments are.
+// Where those points lie on a parabola (k = 0 with different heights) f is
+// that parabola. When no curve of this kind exists (xMid or xEnd zero, xMid
+// == xEnd, or k beyond single precision) the middle point is dropped and f
+// rises smoothly from yCentre to yEnd, flat at both ends; with xEnd zero
+// every value is yCentre. Values are finite whenever the arguments are.
 void EvaluateLipCubic(float xEnd, float yEnd, float xMid, float yMid, float yCentre, float* values,
                       int n);
 
