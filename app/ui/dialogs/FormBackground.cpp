@@ -131,8 +131,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Resize && window_ &&
-            (watched == window_ || watched == central_)) {
+        const bool resized = event->type() == QEvent::Resize && watched == window_;
+        const bool clientMoved = (event->type() == QEvent::Resize || event->type() == QEvent::Move) &&
+                                 watched == central_;
+        if (window_ && (resized || clientMoved)) {
             WatchCentralWidget();
             if (window_->size() != renderedSize_ || ClientRect(window_) != renderedClient_ ||
                 window_->devicePixelRatioF() != renderedRatio_)

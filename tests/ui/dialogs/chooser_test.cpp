@@ -154,7 +154,6 @@ private slots:
     void rootFolderHasOneSeparator();
     void drives();
     void tenthTypeRefused();
-    void pureHelpers();
 
 private:
     QTemporaryDir tmp_;
@@ -464,15 +463,6 @@ void ChooserTest::tenthTypeRefused()
     QCOMPARE(types.value(8), QStringLiteral("T9 (*.t9)"));
     QCOMPARE(types.value(9), QStringLiteral("All Files (*.*)"));
     QCOMPARE(c.FajliloSufikso, QStringLiteral(".t9"));
-}
-
-void ChooserTest::pureHelpers()
-{
-    QCOMPARE(Obtain_FilePath2::sufix_removal("a.b.csv"), QStringLiteral("a"));
-    QCOMPARE(Obtain_FilePath2::sufix_removal("README"), QStringLiteral("README"));
-    QCOMPARE(Obtain_FilePath2::sufix_removal(".hidden"), QString());
-    QCOMPARE(Obtain_FilePath2::FolderPath("/"), QStringLiteral("/"));
-    QCOMPARE(Obtain_FilePath2::FolderPath("/a/b"), QStringLiteral("/a/b/"));
 }
 
 QTEST_MAIN(ChooserTest)
