@@ -1,0 +1,206 @@
+#include "PlayedSigns.h"
+
+#include "ui/main/ImeCtrl.h"
+#include "ui/main/KanaLineEdit.h"
+#include "ui/main/frmSpace.h"
+
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace oralis;
+using oralis::testing::PlayedSigns;
+using oralis::testing::RecordingLip;
+
+namespace {
+
+void Preedit(QWidget* w, const QString& text)
+{
+    QInputMethodEvent event(text, {QInputMethodEvent::Attribute(QInputMethodEvent::Cursor,
+                                                                 static_cast<int>(text.size()), 1)});
+    QCoreApplication::sendEvent(w, &event);
+}
+
+void Commit(QWidget* w, const QString& text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+bool ImEnabled(QWidget* w)
+{
+    return w->inputMethodQuery(Qt::ImEnabled).toBool();
+}
+
+}  // namespace
+
+class InputTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString table_;
+    LipExports lip_ = RecordingLip::Exports();
+    std::unique_ptr<frmSpace> main_;
+
+    KanaLineEdit* box() { return main_->InputArea; }
+
+    // Clicks the start button and returns the signs it played.
+    QList<int> Start()
+    {
+        RecordingLip::Clear();
+        QTest::mouseClick(main_->findChild<QPushButton*>(QStringLiteral("cmdInput")), Qt::LeftButton);
+        return PlayedSigns();
+    }
+
+    bool FocusBox()
+    {
+        main_->Text1->setFocus();
+        box()->setFocus();
+        return QTest::qWaitFor([this] { return box()->hasFocus(); });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        table_ = dir_.filePath(QStringLiteral("signs.csv"));
+        QVERIFY(testing::WriteSignTaggedTable(table_));
+        main_ = std::make_unique<frmSpace>(&lip_, table_);
+        main_->show();
+        main_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    }
+
+    void cleanupTestCase() { main_.reset(); }
+
+    void init() { QVERIFY(FocusBox()); }
+
+    // As ibus with Mozc sends "sakana", space, Return.
+    void conversionTakesTheKanaBeforeIt()
+    {
+        for (const char16_t* p : {u"ｓ", u"さ", u"さｋ", u"さか", u"さかｎ", u"さかな", u"魚"})
+            Preedit(box(), QString::fromUtf16(p));
+        QVERIFY(main_->FuriganaTxt->text().isEmpty());  // nothing committed yet
+        Commit(box(), QStringLiteral("魚"));
+        QCOMPARE(box()->text(), QStringLiteral("魚"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｻｶﾅ"));
+        QCOMPARE(main_->FuriganaStr, QStringLiteral("ｻｶﾅ"));
+        QCOMPARE(ImeReadingOfResult(main_.get()), QStringLiteral("ｻｶﾅ"));
+        QCOMPARE(Start(), (QList<int>{0, 21, 16, 16}));
+    }
+
+    void secondConversionKeepsOnlyItsReading()
+    {
+        Preedit(box(), QStringLiteral("きょう"));
+        Preedit(box(), QStringLiteral("今日"));
+        Commit(box(), QStringLiteral("今日"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｷｮｳ"));
+        Preedit(box(), QStringLiteral("がっこう"));
+        Preedit(box(), QStringLiteral("学校"));
+        Commit(box(), QStringLiteral("学校"));
+        QCOMPARE(box()->text(), QStringLiteral("今日学校"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｶﾞｯｺｳ"));
+        // ｶﾞ plays as ｶ; the small tsu keeps the vowel a; ｺｳ is a long o.
+        QCOMPARE(Start(), (QList<int>{0, 16, 27, 20}));
+    }
+
+    void unconvertedKanaIsItsOwnReading()
+    {
+        Preedit(box(), QStringLiteral("ぱん"));
+        Commit(box(), QStringLiteral("ぱん"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ﾊﾟﾝ"));
+        QCOMPARE(Start(), (QList<int>{0, 11, 6}));
+    }
+
+    void typedRomaji()
+    {
+        QTest::keyClicks(box(), QStringLiteral("sakana"));
+        QCOMPARE(box()->text(), QStringLiteral("sakana"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｻｶﾅ"));
+        QCOMPARE(Start(), (QList<int>{0, 21, 16, 16}));
+    }
+
+    void pastedKanjiIsReadByTheDictionary()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("学校"));
+        box()->paste();
+        QCOMPARE(box()->text(), QStringLiteral("学校"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｶﾞｯｺｰ"));
+        QCOMPARE(Start(), (QList<int>{0, 16, 27, 20}));
+
+        // A text set from outside reads the whole box, while the input
+        // method's last result stays what it was.
+        Preedit(box(), QStringLiteral("さかな"));
+        Preedit(box(), QStringLiteral("魚"));
+        Commit(box(), QStringLiteral("魚"));
+        box()->setText(QStringLiteral("今日は"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｷｮｰﾜ"));
+        QCOMPARE(ImeReadingOfResult(main_.get()), QStringLiteral("ｻｶﾅ"));
+        QCOMPARE(Start(), (QList<int>{0, 20, 26}));
+    }
+
+    void textWithoutReadingLeavesItEmpty()
+    {
+        box()->setText(QStringLiteral("sakana"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｻｶﾅ"));
+        box()->setText(QStringLiteral("123"));
+        QVERIFY(main_->FuriganaTxt->text().isEmpty());
+        QCOMPARE(Start(), (QList<int>{0}));
+    }
+
+    void focusClearsTheBoxAndSwitchesTheInputMethod()
+    {
+        box()->setText(QStringLiteral("魚"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｻｶﾅ"));
+        QVERIFY(ImEnabled(box()));
+        QCOMPARE(ImeConversionMode(box()), kImeRoman | kImeFullWidth | kImeNative);
+
+        main_->Text1->setFocus();
+        QTRY_VERIFY(main_->Text1->hasFocus());
+        QVERIFY(!ImEnabled(box()));
+        QCOMPARE(box()->text(), QStringLiteral("魚"));  // leaving keeps the word
+
+        QVERIFY(FocusBox());
+        QVERIFY(box()->text().isEmpty());
+        QVERIFY(main_->FuriganaTxt->text().isEmpty());
+        QVERIFY(ImEnabled(box()));
+    }
+
+    void modeSwitching()
+    {
+        QCOMPARE(ImeSetMode(box(), 1, 1, 2), 0);
+        QCOMPARE(ImeConversionMode(box()), kImeRoman);
+        QVERIFY(box()->inputMethodHints() & Qt::ImhPreferLatin);
+
+        // Values outside the ranges leave that setting alone.
+        QCOMPARE(ImeSetMode(box(), 0, 7, 1), 0);
+        QCOMPARE(ImeConversionMode(box()), kImeNative | kImeKatakana);
+        QVERIFY(!(box()->inputMethodHints() & Qt::ImhPreferLatin));
+
+        QCOMPARE(ImeOpen(box(), 0), 0);
+        QVERIFY(!ImEnabled(box()));
+        QCOMPARE(ImeOpen(box(), 1), 0);  // only -1 opens
+        QVERIFY(!ImEnabled(box()));
+        QCOMPARE(ImeOpen(box(), -1), 0);
+        QVERIFY(ImEnabled(box()));
+
+        // Any widget, not only the word box.
+        QCOMPARE(ImeOpen(main_->Text1, 0), 0);
+        QVERIFY(!main_->Text1->testAttribute(Qt::WA_InputMethodEnabled));
+        QCOMPARE(ImeOpen(main_->Text1, -1), 0);
+        QVERIFY(main_->Text1->testAttribute(Qt::WA_InputMethodEnabled));
+
+        QCOMPARE(ImeSetMode(nullptr, 1, 0, 0), -1);
+        QCOMPARE(ImeOpen(nullptr, -1), 0);
+        QVERIFY(ImeReadingOfResult(nullptr).isEmpty());
+    }
+};
+
+QTEST_MAIN(InputTest)
+#include "input_test.moc"
