@@ -5,6 +5,9 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -49,6 +52,7 @@ private slots:
     void clientAreaBelowMenuBar();
     void paintedWindowShowsPatterns();
     void resizeRedrawsSamePattern();
+    void mainWindowClientArea();
     void aboutBoxPaintedOnce();
 };
 
@@ -197,6 +201,26 @@ void BackgroundTest::resizeRedrawsSamePattern()
     // Half the height: unit u lands on row u / 2.
     QCOMPARE(QColor(shot.pixel(100, 128)), QColor(Red(129)));
     QCOMPARE(QColor(shot.pixel(100, 255)), QColor(Red(2)));
+}
+
+void BackgroundTest::mainWindowClientArea()
+{
+    // Painted before the window is laid out, as a main window does on load:
+    // the gradient must end up between the menu bar and the status bar.
+    QMainWindow window;
+    window.menuBar()->addMenu(QStringLiteral("File"));
+    window.setCentralWidget(new QWidget);
+    window.statusBar()->showMessage(QStringLiteral("ready"));
+    PaintFormBackground(&window, 0, QStringLiteral("R"));
+    window.resize(300, 400);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect client = window.centralWidget()->geometry();
+    QVERIFY(client.top() > 0);
+    QTRY_COMPARE(QColor(window.grab().toImage().pixel(150, client.top())), QColor(Red(0)));
+    const QImage shot = window.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(150, client.bottom())), QColor(Red(255)));
+    QCOMPARE(QColor(shot.pixel(150, client.top() + client.height() / 2)), QColor(Red(128)));
 }
 
 void BackgroundTest::aboutBoxPaintedOnce()
