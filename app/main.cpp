@@ -1,6 +1,7 @@
 #include "ui/main/frmSpace.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
@@ -9,6 +10,9 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     oralis::frmSpace window;
+    // The window has already told the user why (stderr and a message box).
+    if (!window.StartupError().isEmpty())
+        return EXIT_FAILURE;
     window.show();
     return app.exec();
 }
