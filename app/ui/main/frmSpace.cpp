@@ -136,6 +136,11 @@ void frmSpace::BuildWidgets()
     FuriganaTxt = new QLineEdit(client);
     named(FuriganaTxt, "FuriganaTxt", NamedFont(kTextFont));
     PlaceTwips(FuriganaTxt, 4800, 600, 3495, 345);
+    // The box is disabled only so that nobody types into it; the reading is
+    // what the learner checks, so it keeps full contrast.
+    QPalette reading = FuriganaTxt->palette();
+    reading.setColor(QPalette::Disabled, QPalette::Text, reading.color(QPalette::Active, QPalette::Text));
+    FuriganaTxt->setPalette(reading);
 
     Label4 = new QLabel(QStringLiteral("速度"), client);
     named(Label4, "Label4", NamedFont(kButtonFont));
@@ -400,8 +405,10 @@ void frmSpace::closeEvent(QCloseEvent* event)
     }
     DragActive = 0;
     event->accept();
-    // Ends the run even while the editor or another window is still open.
-    QCoreApplication::quit();
+    // Ends the run even while the editor is still open. Not quit(): that would
+    // send every other window a close request, and the editor would ask about
+    // its changes a second time.
+    QCoreApplication::exit(0);
 }
 
 }  // namespace oralis
