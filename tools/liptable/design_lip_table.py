@@ -93,10 +93,12 @@ def signs():
     for v in ORDER:
         s = VOWELS[v]
         table.append(('k_' + v, [(ONSET_RATE * 0.875, s.scaled(0.45)), (RELEASE_RATE, s)]))
-    # s: teeth close together behind spread lips, then the vowel.
+    # s: teeth close together behind lips spread a little wider than the
+    # vowel's (before u and o the lips already round, so stay narrow).
     for v in ORDER:
         s = VOWELS[v]
-        onset = Shape(0.3, -0.3, max(s.width, 3.3), 0.05, 0.0, 0.0, 1.0, 0.8)
+        onset = Shape(0.3, -0.3, min(s.width + 0.3, 3.6), s.protrude * 0.5,
+                      s.corner_protrude * 0.5, 0.0, 1.0, 0.8)
         table.append(('s_' + v, [(ONSET_RATE, onset), (RELEASE_RATE, s)]))
     # wa: a rounded onset, then a.
     table.append(('wa', [(ONSET_RATE, Shape(0.2, -0.25, 2.2, 0.6, 0.35, 0.0, 3.0, 0.8)),

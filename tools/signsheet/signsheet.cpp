@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <QWidget>
 #include <array>
 #include <cmath>
@@ -18,10 +19,10 @@
 
 namespace {
 
-constexpr int kViewWidth = 200;
-constexpr int kViewHeight = 150;
+constexpr int kViewWidth = 260;
+constexpr int kViewHeight = 180;
 constexpr int kLabelHeight = 22;
-constexpr int kCellsPerRow = 4;
+constexpr int kCellsPerRow = 3;
 constexpr int kCellWidth = 2 * kViewWidth + 12;
 constexpr int kCellHeight = kLabelHeight + kViewHeight + 10;
 
@@ -47,7 +48,7 @@ std::array<float, 17> View(float azimuth, float elevation)
     std::array<float, 17> v{};
     v[0] = kViewWidth;
     v[1] = kViewHeight;
-    v[2] = 11.0f;  // field of view: the mouth fills the picture
+    v[2] = 9.0f;  // field of view: the mouth fills the picture
     v[3] = static_cast<float>(0.2 * distance);
     v[4] = static_cast<float>(distance + 1000.0);
     v[5] = static_cast<float>(distance * std::cos(a) * std::cos(b));
