@@ -83,7 +83,7 @@ std::optional<QString> KanaLineEdit::readText(const QString& text)
 
 std::optional<QString> KanaLineEdit::mecabReading(const QString& text)
 {
-    MecabReader& mecab = SharedMecabReader();
+    MecabReader& mecab = mecab_ ? *mecab_ : SharedMecabReader();
     const bool wasAvailable = !mecab.unavailable();
     std::optional<QString> reading = mecab.reading(text);
     if (wasAvailable && mecab.unavailable()) {

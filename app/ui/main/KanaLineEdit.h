@@ -10,6 +10,8 @@
 
 namespace oralis {
 
+class MecabReader;
+
 class KanaLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -24,6 +26,9 @@ public:
     QString lastResultReading() const { return resultReading_; }
     // The reading last announced through readingChanged.
     QString reading() const { return reading_; }
+
+    // Kanji are read with `reader` instead of the program's shared one.
+    void setMecabReader(MecabReader* reader) { mecab_ = reader; }
 
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
@@ -47,6 +52,7 @@ private:
     std::optional<QString> mecabReading(const QString& text);
     void announce(const std::optional<QString>& reading);
 
+    MecabReader* mecab_ = nullptr;
     bool imeOpen_ = true;
     CompositionReading composition_;
     bool committing_ = false;

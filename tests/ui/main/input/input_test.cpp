@@ -1,5 +1,6 @@
 #include "PlayedSigns.h"
 
+#include "model/MecabReading.h"
 #include "ui/main/ImeCtrl.h"
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/frmSpace.h"
@@ -7,6 +8,8 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -60,6 +63,10 @@ private:
 
     bool FocusBox()
     {
+        // A message box may have taken the activation away.
+        main_->activateWindow();
+        if (!QTest::qWaitForWindowActive(main_.get()))
+            return false;
         main_->Text1->setFocus();
         box()->setFocus();
         return QTest::qWaitFor([this] { return box()->hasFocus(); });
@@ -170,6 +177,40 @@ private slots:
         QVERIFY(box()->text().isEmpty());
         QVERIFY(main_->FuriganaTxt->text().isEmpty());
         QVERIFY(ImEnabled(box()));
+    }
+
+    // Without MeCab's dictionary the learner is told once how to go on, and
+    // kana and romaji still read.
+    void missingDictionaryIsToldOnce()
+    {
+        MecabReader missing(dir_.filePath(QStringLiteral("no-dictionary")));
+        KanaLineEdit box;
+        box.setMecabReader(&missing);
+        QSignalSpy readings(&box, &KanaLineEdit::readingChanged);
+        QStringList told;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                told << m->text();
+                m->button(QMessageBox::Ok)->click();
+            }
+        });
+        answer.start(20);
+
+        box.setText(QStringLiteral("学校"));
+        box.setText(QStringLiteral("今日"));
+        Preedit(&box, QStringLiteral("さかな"));
+        Preedit(&box, QStringLiteral("魚"));
+        Commit(&box, QStringLiteral("魚"));
+        QCOMPARE(box.reading(), QStringLiteral("ｻｶﾅ"));  // the composition needs no dictionary
+        box.setText(QStringLiteral("sakana"));
+
+        QCOMPARE(told, QStringList{kNoDictionaryMessage});
+        QVERIFY(missing.unavailable());
+        QCOMPARE(readings.size(), 4);
+        QCOMPARE(readings[0][0].toString(), QString());
+        QCOMPARE(readings[1][0].toString(), QString());
+        QCOMPARE(readings[3][0].toString(), QStringLiteral("ｻｶﾅ"));
     }
 
     void modeSwitching()
