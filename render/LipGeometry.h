@@ -121,6 +121,9 @@ struct MouthGeometry {
 // edges, in issuing order.
 MouthGeometry BuildMouth(const LipEdge& upper, const LipEdge& lower, const LipProfiles& profiles);
 
+// The normal the face plane and the teeth are lit with: the last upper-lip quad's.
+inline const Point3& LastLipNormal(const MouthGeometry& mouth) { return mouth.upperQuads.back().normal; }
+
 // One row of front teeth: quads in the teeth's own frame and the jaw matrix
 // (column-major, for the model-view stack) that puts them into model space.
 constexpr int kMaxTeethQuads = 8;

@@ -40,25 +40,33 @@ void IssueMouth(const MouthGeometry& mouth)
     IssueLipQuads(mouth.lowerQuads);
     IssueLipQuads(mouth.upperQuads);
 
-    // The face plane is lit with the normal left current by the last upper-lip quad.
+    // The face plane is lit with the normal of the last upper-lip quad. It is
+    // repeated at every vertex, not left current: the same light, but a
+    // software rasteriser then needs one vertex layout instead of two, which
+    // saves compiling one more pipeline in every fresh context.
     SetMaterial(kFaceMaterial);
+    const Point3 n = LastLipNormal(mouth);
     for (const FacePrimitive& p : mouth.face) {
         glBegin(p.kind == PrimitiveKind::TriangleFan ? GL_TRIANGLE_FAN : GL_POLYGON);
-        for (int i = 0; i < p.count; ++i)
+        for (int i = 0; i < p.count; ++i) {
+            Normal(n);
             Vertex(p.v[static_cast<size_t>(i)]);
+        }
         glEnd();
     }
 }
 
-void IssueTeeth(const TeethRow& teeth)
+void IssueTeeth(const TeethRow& teeth, const Point3& litWith)
 {
     SetMaterial(kTeethMaterial);
     glPushMatrix();
     glMultMatrixf(teeth.jaw.data());
     glBegin(GL_QUADS);
     for (int q = 0; q < teeth.quadCount; ++q) {
-        for (const Point3& v : teeth.quads[static_cast<size_t>(q)])
+        for (const Point3& v : teeth.quads[static_cast<size_t>(q)]) {
+            Normal(litWith);
             Vertex(v);
+        }
     }
     glEnd();
     glPopMatrix();
@@ -95,9 +103,10 @@ void RenderFrame(const MouthShape& shape, const LipProfiles& profiles)
     glShadeModel(GL_SMOOTH);
     glPushMatrix();
     glScalef(kModelScale, kModelScale, kModelScale);
-    IssueMouth(BuildMouth(shape.upper, shape.lower, profiles));
-    IssueTeeth(BuildUpperTeeth(shape.upperTeethAngle));
-    IssueTeeth(BuildLowerTeeth(shape.lowerTeethAngle));
+    const MouthGeometry mouth = BuildMouth(shape.upper, shape.lower, profiles);
+    IssueMouth(mouth);
+    IssueTeeth(BuildUpperTeeth(shape.upperTeethAngle), LastLipNormal(mouth));
+    IssueTeeth(BuildLowerTeeth(shape.lowerTeethAngle), LastLipNormal(mouth));
     glPopMatrix();
 }
 

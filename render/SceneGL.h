@@ -10,7 +10,9 @@ namespace lip {
 
 void SetMaterial(const Material& material);
 void IssueMouth(const MouthGeometry& mouth);
-void IssueTeeth(const TeethRow& teeth);
+// The teeth have no normals of their own: they are lit with `litWith`, the
+// normal the mouth leaves behind (see LastLipNormal).
+void IssueTeeth(const TeethRow& teeth, const Point3& litWith);
 
 // Viewport, projection, camera and light 0 from `setup`, then the depth test
 // and normal normalisation. Clears the depth buffer.
