@@ -5,7 +5,6 @@ namespace oralis {
 namespace {
 
 constexpr int kFirstCode = 166;   // ｦ
-constexpr int kLastCode = 223;    // ﾟ
 constexpr int16_t kRestClass = 0x1000;
 
 enum Class : int16_t {
