@@ -1,0 +1,330 @@
+// The editor window: choosing signs and frames, previews, Set, Action and
+// the questions about unsaved work.
+#include "EditorFixture.h"
+
+namespace oralis::testing {
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void choosingASignLoadsAndDrawsItsFirstFrame()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", "3");
+        RecordingLip::Clear();
+        ModalScript script;  // loading frame 3 rewrote the fields
+        script.Answer(QMessageBox::Ok);
+        s.ChooseSign(1);
+        QVERIFY(script.Done());
+
+        QCOMPARE(s.editor->CurrentSign, int16_t(1));
+        QCOMPARE(s.Text("FrameNoTxt"), QString("1"));
+        QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("3"));
+        // Y, Z, X of the upper centre point; X of the lower corner.
+        QCOMPARE(s.Text("UpTx(0)"), QString("100.5"));
+        QCOMPARE(s.Text("UpTx(1)"), QString("100.75"));
+        QCOMPARE(s.Text("UpTx(2)"), QString("100.25"));
+        QCOMPARE(s.Text("LwTx(8)"), QString("105"));
+        QCOMPARE(s.Text("UpAngTx"), QString("103.25"));
+        QCOMPARE(s.Text("VrateTxt"), QString("1"));
+        QVERIFY(!s.editor->FrameChanged);
+
+        QVERIFY(SameShape(*LastPass(), Program().signTable[1].Frames[0]));
+        const std::vector<LipCall> draws = RecordingLip::Of(LipCall::Draw);
+        QVERIFY(!draws.empty());
+        QCOMPARE(draws.back().steps, int16_t(0));
+        QCOMPARE(draws.back().animate, int16_t(0));
+    }
+
+    void typingFrameNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("frame");  // -1: the fields stay as they were
+        QTest::addColumn<QString>("message");
+        QTest::newRow("in range") << "2" << 1 << "";
+        QTest::newRow("half rounds to even") << "2.5" << 2 << "";
+        QTest::newRow("too large") << "4" << -1 << "Frame Number exceeds";
+        QTest::newRow("beyond 16 bits") << "99999" << -1 << "Frame Number exceeds";
+        QTest::newRow("zero") << "0" << -1 << "Frame Number must be 1 or more";
+        QTest::newRow("empty") << "" << -1 << "";
+    }
+
+    void typingFrameNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, frame);
+        QFETCH(QString, message);
+        EditorSession s;
+        s.ChooseSign(1);
+        const LipFrame before = s.Fields();
+        RecordingLip::Clear();
+
+        ModalScript script;
+        if (!message.isEmpty())
+            script.Answer();
+        s.Paste("FrameNoTxt", typed);
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts.join('|'), message);
+        QCOMPARE(s.Text("FrameNoTxt"), typed);
+
+        if (frame < 0) {
+            QCOMPARE(s.Fields().v, before.v);
+            QVERIFY(RecordingLip::Calls().empty());
+        } else {
+            QCOMPARE(s.Fields().v, Program().signTable[1].Frames[frame].v);
+            QVERIFY(SameShape(*LastPass(), Program().signTable[1].Frames[frame]));
+        }
+    }
+
+    void dispDrawsEditsAndLoadBringsBackTheStoredFrame()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("UpTx(2)", "7.5x");  // X of the upper centre: value 1
+        QVERIFY(s.editor->FrameChanged);
+
+        s.Click("cmdDisp");
+        QCOMPARE((*LastPass())[1], 7.5f);
+        QCOMPARE(Program().signTable[1].Frames[0][1], 100.25f);
+        QVERIFY(s.editor->FrameChanged);
+
+        s.Click("cmdFrameLoad");
+        QCOMPARE(s.Text("UpTx(2)"), QString("100.25"));
+        QCOMPARE((*LastPass())[1], 100.25f);
+        QVERIFY(!s.editor->FrameChanged);
+
+        ModalScript script;
+        script.Answer();
+        s.editor->findChild<QLineEdit*>("FrameNoTxt")->setText(QString());
+        s.Click("cmdFrameLoad");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts, QStringList{"Enter a frame number"});
+    }
+
+    void openingTheListAsksAboutUnsetEdits_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+
+    void openingTheListAsksAboutUnsetEdits()
+    {
+        QFETCH(bool, ok);
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("LwTx(4)", "5");
+
+        ModalScript script;
+        script.Answer(ok ? QMessageBox::Ok : QMessageBox::Cancel);
+        auto* list = s.W<QComboBox>("cmbIndex");
+        list->showPopup();
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts, QStringList{"Changes will be discarded"});
+        QCOMPARE(s.editor->FrameChanged, !ok);
+        // The list opens either way, and a sign chosen from it replaces the fields.
+        QTRY_VERIFY(list->view()->isVisible());
+        list->hidePopup();
+
+        ModalScript again;
+        if (!ok)
+            again.Answer(QMessageBox::Cancel);
+        s.ChooseSign(3);
+        QTRY_VERIFY(again.Done());
+        QCOMPARE(s.editor->CurrentSign, int16_t(3));
+        QCOMPARE(s.Text("LwTx(4)"), QString("304.75"));
+        QVERIFY(!s.editor->FrameChanged);
+    }
+
+    void clickingTheFrameBoxAsksAboutUnsetEdits()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", "3");  // loading another frame rewrites the fields
+        QCOMPARE(s.editor->SavedFrameNo, QString("1"));
+        QVERIFY(s.editor->FrameChanged);
+
+        // Cancel puts back the number the box had when it got the focus.
+        ModalScript cancel;
+        cancel.Answer(QMessageBox::Cancel);
+        QTest::mouseClick(s.Box("FrameNoTxt"), Qt::LeftButton);
+        QTRY_VERIFY(cancel.Done());
+        QCOMPARE(cancel.texts, QStringList{"Changes will be discarded"});
+        QCOMPARE(s.Text("FrameNoTxt"), QString("1"));
+        QCOMPARE(s.Fields().v, Program().signTable[1].Frames[0].v);
+
+        s.Type("VrateTxt", "4");
+        ModalScript ok;
+        ok.Answer(QMessageBox::Ok);
+        QTest::mouseClick(s.Box("FrameNoTxt"), Qt::LeftButton);
+        QTRY_VERIFY(ok.Done());
+        QVERIFY(!s.editor->FrameChanged);
+        QCOMPARE(s.Text("VrateTxt"), QString("4"));
+    }
+
+    void angleEditsAreNotUnsetChanges()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("UpAngTx", "12");
+        s.Type("LwAngTx", "-3");
+        QVERIFY(!s.editor->FrameChanged);
+
+        ModalScript script;  // no question expected
+        s.ChooseSign(3);
+        QTest::qWait(100);
+        QVERIFY(script.Done());
+        QCOMPARE(s.editor->CurrentSign, int16_t(3));
+    }
+
+    void setStoresTheFieldsOrSaysWhy()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", "2");
+        LipFrame& stored = Program().signTable[1].Frames[1];
+        stored[11] = 42.0f;  // a fourth-point value no field shows
+        s.Type("UpTx(0)", "-1.5");
+        s.Type("LwTx(8)", "6");
+
+        // A field that is not a number stores nothing.
+        s.Type("UpTx(4)", "x");
+        const LipFrame before = stored;
+        ModalScript refused;
+        refused.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(refused.Done());
+        QCOMPARE(refused.texts, QStringList{"Not a number in UpTx(4)"});
+        QCOMPARE(stored.v, before.v);
+        QVERIFY(!s.editor->TableChanged);
+
+        s.Type("UpTx(4)", "2.25");
+        ModalScript script;
+        script.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts, QStringList{"Data updated"});
+        QCOMPARE(stored[2], -1.5f);
+        QCOMPARE(stored[20], 6.0f);
+        QCOMPARE(stored[6], 2.25f);   // UpTx(4): Z of the middle point
+        QCOMPARE(stored[11], 42.0f);
+        QCOMPARE(stored[0], 2.0f);
+        QVERIFY(!s.editor->FrameChanged);
+        QVERIFY(s.editor->TableChanged);
+
+        // A frame number left over from a refused entry stores nothing.
+        s.Type("UpTx(0)", "9");
+        ModalScript exceeds;
+        exceeds.Answer().Answer();
+        s.Type("FrameNoTxt", "7");
+        s.Click("cmdSet");
+        QTRY_VERIFY(exceeds.Done());
+        QCOMPARE(exceeds.texts, (QStringList{"Frame Number exceeds", "Frame Number exceeds"}));
+        QCOMPARE(stored[2], -1.5f);
+    }
+
+    void actionPlaysTheStoredSign()
+    {
+        EditorSession s;
+        s.ChooseSign(3);
+        s.Type("VrateTxt", "5");  // Action plays what is stored, not the fields
+        RecordingLip::Clear();
+        s.Click("cmdAction");
+
+        const std::vector<LipCall>& calls = RecordingLip::Calls();
+        QCOMPARE(int(calls.size()), 3);
+        QCOMPARE(calls[0].kind, LipCall::Pass);
+        QCOMPARE(calls[0].upper[0], Program().signTable[0].Frames[0][1]);
+        QCOMPARE(calls[1].kind, LipCall::Target);
+        QCOMPARE(calls[1].upper[0], Program().signTable[3].Frames[0][1]);
+        QCOMPARE(calls[2].kind, LipCall::Draw);
+        QCOMPARE(calls[2].steps, int16_t(12));  // "500" gives base 8; 8 x 1.5
+        QCOMPARE(calls[2].animate, int16_t(1));
+        QCOMPARE(Program().PlaybackActive, int16_t(0));
+        QVERIFY(s.editor->FrameChanged);
+    }
+
+    void actionRefusesWhatPlaybackRefuses()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.main->Text1->setText("0");
+        ModalScript script;
+        script.Answer().Answer();
+        RecordingLip::Clear();
+        s.Click("cmdAction");
+        s.main->Text1->setText("500");
+        Program().signTable[0] = SignEntry();
+        s.Click("cmdAction");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts.size(), 2);
+        QVERIFY(!script.texts[0].isEmpty());
+        QCOMPARE(script.texts[1], QString("The rest sign 0 has no frame"));
+        QVERIFY(RecordingLip::Calls().empty());
+        QCOMPARE(Program().PlaybackActive, int16_t(0));
+    }
+
+    void closeAsksOnlyWhileSetChangesAreUnsaved()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", "2");
+        s.Click("cmdClose");
+        QVERIFY(!s.editor->isVisible());
+
+        OpenEditor(*s.main);
+        QVERIFY(QTest::qWaitForWindowExposed(s.editor));
+        QCOMPARE(s.Text("FrameNoTxt"), QString("2"));
+        QCOMPARE(s.editor->CurrentSign, int16_t(1));
+
+        ModalScript set;
+        set.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(set.Done());
+
+        // The window frame's close button asks the same question as Close.
+        ModalScript cancel;
+        cancel.Answer(QMessageBox::Cancel);
+        s.editor->close();
+        QTRY_VERIFY(cancel.Done());
+        QCOMPARE(cancel.texts, QStringList{"Changes will be discarded"});
+        QVERIFY(s.editor->isVisible());
+        QVERIFY(s.editor->TableChanged);
+
+        ModalScript ok;
+        ok.Answer(QMessageBox::Ok);
+        s.Click("cmdClose");
+        QTRY_VERIFY(ok.Done());
+        QVERIFY(!s.editor->isVisible());
+        QVERIFY(!s.editor->TableChanged);
+    }
+
+    void endingTheProgramAsksWhileSetChangesAreUnsaved()
+    {
+        EditorSession s;
+        ModalScript set;
+        set.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(set.Done());
+
+        ModalScript cancel;
+        cancel.Answer(QMessageBox::Cancel);
+        s.main->close();
+        QTRY_VERIFY(cancel.Done());
+        QCOMPARE(cancel.texts, QStringList{"Changes will be discarded"});
+        QVERIFY(s.main->isVisible());
+
+        ModalScript ok;
+        ok.Answer(QMessageBox::Ok);
+        s.main->close();
+        QTRY_VERIFY(ok.Done());
+        QVERIFY(!s.main->isVisible());
+    }
+};
+
+}  // namespace oralis::testing
+
+QTEST_MAIN(oralis::testing::EditorWindowTest)
+#include "editor_window_test.moc"
