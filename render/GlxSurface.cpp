@@ -83,7 +83,6 @@ Display* SharedDisplay()
 
 XErrorTrap::XErrorTrap(Display* display) : display_(display)
 {
-    XSync(display_, False);
     g_trappedDisplay = display_;
     g_errorSeen = false;
     previous_ = XSetErrorHandler(TrapHandler);
@@ -127,7 +126,8 @@ GlxSurface::GlxSurface(unsigned long window) : window_(static_cast<Window>(windo
     // The window's own visual: a context for any other one cannot be made
     // current on it (Qt may hand out a 32-bit ARGB visual, for instance).
     XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display_, window_, &attributes) || trap_->syncFailed())
+    // A round trip of its own: zero when the id names no window.
+    if (!XGetWindowAttributes(display_, window_, &attributes))
         return;
     if (attributes.c_class != InputOutput)
         return;
@@ -144,10 +144,11 @@ GlxSurface::GlxSurface(unsigned long window) : window_(static_cast<Window>(windo
     else
         NoteUnsuitableVisualOnce();
     XFree(visual);
-    if (!context_ || trap_->syncFailed())
+    if (!context_)
         return;
 
-    // The window may have gone since it was looked at.
+    // One wait for the server covers a context it refused and a window that
+    // has gone since it was looked at.
     if (!glXMakeCurrent(display_, window_, context_) || trap_->syncFailed())
         return;
     current_ = true;

@@ -16,7 +16,8 @@ namespace lip {
 Display* SharedDisplay();
 
 // Routes X errors of `display` to a flag instead of Xlib's default handler
-// (which ends the program), for as long as the trap lives. Errors of other
+// (which ends the program), for as long as the trap lives; its end waits for
+// the server so no error of its requests arrives later. Errors of other
 // connections still go to the handler that was installed before.
 class XErrorTrap {
 public:
