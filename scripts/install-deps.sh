@@ -10,7 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  ibus ibus-mozc dbus-x11 xdotool
+  ibus ibus-mozc dbus-x11 xdotool procps util-linux
 )
 
 missing=()
