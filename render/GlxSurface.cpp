@@ -149,7 +149,8 @@ GlxSurface::GlxSurface(unsigned long window) : window_(static_cast<Window>(windo
 
     // One wait for the server covers a context it refused and a window that
     // has gone since it was looked at.
-    if (!glXMakeCurrent(display_, window_, context_) || trap_->syncFailed())
+    bound_ = glXMakeCurrent(display_, window_, context_);
+    if (!bound_ || trap_->syncFailed())
         return;
     current_ = true;
     requestSwapInterval(wanted.screen);
@@ -158,7 +159,7 @@ GlxSurface::GlxSurface(unsigned long window) : window_(static_cast<Window>(windo
 GlxSurface::~GlxSurface()
 {
     if (context_) {
-        if (current_)
+        if (bound_)
             glXMakeCurrent(display_, None, nullptr);
         glXDestroyContext(display_, context_);
     }

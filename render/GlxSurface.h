@@ -66,7 +66,8 @@ private:
     std::optional<XErrorTrap> trap_;
     Window window_ = 0;
     GLXContext context_ = nullptr;
-    bool current_ = false;
+    bool bound_ = false;    // made current, even if the server then refused
+    bool current_ = false;  // made current and usable
     bool swapControlled_ = false;
 };
 
