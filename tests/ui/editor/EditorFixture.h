@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -109,9 +110,14 @@ private:
         }
         if (!steps_.empty() && steps_.front().ready(modal)) {
             stalled_ = 0;
-            Step step = steps_.front();
+            // Acted on from a fresh timer event: a timer does not fire again
+            // while its own handler runs, and the action may open a modal
+            // window that a later step has to answer.
+            QTimer::singleShot(0, [act = steps_.front().act, target = QPointer<QWidget>(modal)] {
+                if (target)
+                    act(target);
+            });
             steps_.pop_front();
-            step.act(modal);
             return;
         }
         if (++stalled_ < 100)

@@ -1,0 +1,350 @@
+// The editor's operations on frames and signs, Copy From and Save.
+#include "EditorFixture.h"
+#include "ui/dialogs/Obtain_FilePath2.h"
+#include "ui/editor/frmCopy.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+namespace oralis::testing {
+
+namespace {
+
+std::vector<float> Rates(int sign)
+{
+    std::vector<float> out;
+    for (const LipFrame& f : Program().signTable[sign].Frames)
+        out.push_back(f.velocityRate());
+    return out;
+}
+
+// Fills in the chooser and confirms it: a new name in save mode, a listed
+// file in load mode.
+void ConfirmChooser(Obtain_FilePath2* chooser, const QString& folder, const QString& name)
+{
+    QVERIFY(chooser->SetFolder(folder));
+    if (chooser->LoadMode) {
+        auto* files = chooser->findChild<QListWidget*>("File1");
+        const QList<QListWidgetItem*> found = files->findItems(name, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        files->setCurrentItem(found.first());
+    } else {
+        chooser->findChild<QLineEdit*>("FileName")->setText(name);
+    }
+    chooser->findChild<QPushButton*>("cmload")->click();
+}
+
+}  // namespace
+
+class EditorOperationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void addFrameAppendsAFreshFrameAndShowsIt()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        RecordingLip::Clear();
+        s.Click("AddCmd");
+
+        const SignEntry& sign = Program().signTable[1];
+        QCOMPARE(sign.FrameCount, int16_t(4));
+        QCOMPARE(sign.Frames[3].v, LipFrame::fresh().v);
+        QCOMPARE(s.Text("FrameNoTxt"), QString("4"));
+        QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("4"));
+        QCOMPARE(s.Text("VrateTxt"), QString("1"));
+        QCOMPARE(s.Text("LwTx(3)"), QString("0"));
+        QVERIFY(SameShape(*LastPass(), LipFrame::fresh()));
+        QVERIFY(s.editor->FrameChanged);
+        QVERIFY(!s.editor->TableChanged);
+    }
+
+    void deleteFrameMovesLaterFramesForward_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<std::vector<float>>("left");
+        QTest::newRow("middle") << "2" << std::vector<float>{1, 3};
+        QTest::newRow("last") << "3" << std::vector<float>{1, 2};
+    }
+
+    void deleteFrameMovesLaterFramesForward()
+    {
+        QFETCH(QString, number);
+        QFETCH(std::vector<float>, left);
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", number);
+        const QString vrate = s.Text("VrateTxt");
+        s.Click("DeleteCmd");
+
+        QCOMPARE(Rates(1), left);
+        QCOMPARE(Program().signTable[1].FrameCount, int16_t(2));
+        QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("2"));
+        QCOMPARE(s.Text("FrameNoTxt"), number);
+        QCOMPARE(s.Text("VrateTxt"), vrate);
+    }
+
+    void deleteFrameRefusals_data()
+    {
+        QTest::addColumn<int>("sign");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("last frame") << 3 << "1" << "Cannot delete!";
+        QTest::newRow("no frame") << 2 << "1" << "This sign has no frame: use Add Frame";
+        QTest::newRow("number left over") << 1 << "5" << "Frame Number exceeds";
+        QTest::newRow("number below 1") << 1 << "-1" << "Frame Number must be 1 or more";
+    }
+
+    void deleteFrameRefusals()
+    {
+        QFETCH(int, sign);
+        QFETCH(QString, number);
+        QFETCH(QString, message);
+        EditorSession s;
+        s.ChooseSign(sign);
+        {
+            // A number the box refused earlier and still shows.
+            const QSignalBlocker quiet(s.Box("FrameNoTxt"));
+            s.Box("FrameNoTxt")->setText(number);
+        }
+        const std::vector<float> before = Rates(sign);
+
+        ModalScript script;
+        script.Answer();
+        s.Click("DeleteCmd");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts, QStringList{message});
+        QCOMPARE(Rates(sign), before);
+    }
+
+    void aSignWithoutFramesGetsItsFirstFromAddFrame()
+    {
+        EditorSession s;
+        s.ChooseSign(2);
+        QCOMPARE(s.editor->CurrentSign, int16_t(2));
+        QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("0"));
+        QCOMPARE(s.Fields().v, LipFrame::fresh().v);
+        QVERIFY(!s.editor->FrameChanged);
+
+        ModalScript script;
+        script.Answer().Answer();
+        s.Click("cmdFrameLoad");
+        s.Click("cmdSet");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts, QStringList(2, "This sign has no frame: use Add Frame"));
+        QVERIFY(!s.editor->TableChanged);
+
+        s.Click("AddCmd");
+        QCOMPARE(Program().signTable[2].FrameCount, int16_t(1));
+        QCOMPARE(s.Text("FrameNoTxt"), QString("1"));
+    }
+
+    void addCharAppendsABlankSignAndKeepsTheCurrentOne()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", "2");
+        s.Click("cmdAddChar");
+
+        QCOMPARE(Program().signTable.SignCount, int16_t(5));
+        QCOMPARE(Program().signTable[4].SignName, QString(10, ' '));
+        QCOMPARE(Program().signTable[4].Frames.size(), size_t(1));
+        auto* list = s.W<QComboBox>("cmbIndex");
+        QCOMPARE(list->count(), 5);
+        QCOMPARE(list->itemText(4), QString(10, ' '));
+        QCOMPARE(s.editor->CurrentSign, int16_t(1));
+        QCOMPARE(s.Text("FrameNoTxt"), QString("1"));
+        QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("3"));
+        QCOMPARE(s.Fields().v, LipFrame::fresh().v);
+
+        // None of the shape operations counts as a Set change.
+        s.Click("cmdClose");
+        QVERIFY(!s.editor->isVisible());
+    }
+
+    void addCharRefusedWhenTheTableIsFull()
+    {
+        EditorSession s;
+        Program().signTable.SignCount = kSignSlots;
+        s.editor->FillSignList();
+        ModalScript script;
+        script.Answer();
+        s.Click("cmdAddChar");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(Program().signTable.SignCount, int16_t(kSignSlots));
+        QCOMPARE(s.W<QComboBox>("cmbIndex")->count(), kSignSlots);
+    }
+
+    void copyFromLoadsTheChosenFrameOnlyWithOk()
+    {
+        EditorSession s;
+        s.ChooseSign(3);
+        const LipFrame own = s.Fields();
+
+        // Cancel: nothing changes.
+        ModalScript cancel;
+        cancel.In<frmCopy>([](frmCopy* d) {
+            EditorSession::Choose(d->findChild<QComboBox*>("cmbIndex"), 1);
+            d->findChild<QPushButton*>("Command2")->click();
+        });
+        s.Click("CopyCmd");
+        QTRY_VERIFY(cancel.Done());
+        QCOMPARE(s.Fields().v, own.v);
+
+        // OK with frame 3 of sign 1 previewed; then 2 typed but not previewed.
+        ModalScript ok;
+        ok.In<frmCopy>([](frmCopy* d) {
+            QCOMPARE(d->windowTitle(), QString("Form1"));
+            QCOMPARE(d->findChild<QComboBox*>("cmbIndex")->currentText(), QString("Characters"));
+            EditorSession::Choose(d->findChild<QComboBox*>("cmbIndex"), 1);
+            d->findChild<QLineEdit*>("FrameNoTxt")->setText("3");
+            d->findChild<QPushButton*>("cmdPreview")->click();
+            d->findChild<QLineEdit*>("FrameNoTxt")->setText("2");
+            d->findChild<QPushButton*>("Command1")->click();
+        });
+        RecordingLip::Clear();
+        s.Click("CopyCmd");
+        QTRY_VERIFY(ok.Done());
+        const LipFrame& source = Program().signTable[1].Frames[2];
+        QCOMPARE(s.Fields().v, source.v);
+        QVERIFY(SameShape(*LastPass(), source));
+        QCOMPARE(s.editor->CurrentSign, int16_t(3));
+        QVERIFY(s.editor->FrameChanged);
+
+        s.Click("cmdFrameLoad");
+        QCOMPARE(s.Fields().v, own.v);
+
+        // Reopening keeps the last choice: OK at once hands it back again.
+        ModalScript again;
+        again.In<frmCopy>([](frmCopy* d) {
+            QCOMPARE(d->findChild<QLineEdit*>("FrameNoTxt")->text(), QString("2"));
+            QCOMPARE(d->findChild<QLabel*>("TotalFrameLbl")->text(), QString("3"));
+            d->findChild<QPushButton*>("Command1")->click();
+        });
+        s.Click("CopyCmd");
+        QTRY_VERIFY(again.Done());
+        QCOMPARE(s.Fields().v, source.v);
+    }
+
+    void copyPreviewRefusals_data()
+    {
+        QTest::addColumn<int>("sign");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("beyond the count") << 1 << "4" << "Frame number exceeds";
+        QTest::newRow("beyond 16 bits") << 1 << "70000" << "Frame number exceeds";
+        QTest::newRow("zero") << 1 << "0" << "Frame number must be 1 or more";
+        QTest::newRow("not a number") << 1 << "x" << "Frame number must be 1 or more";
+        QTest::newRow("no frames") << 2 << "1" << "This sign has no frame";
+        QTest::newRow("sign gone") << 3 << "1" << "Channel number exceeds";
+    }
+
+    // A refused preview draws nothing, and OK still hands back the last frame
+    // that exists (frame 1 of the chosen sign), or is itself refused.
+    void copyPreviewRefusals()
+    {
+        QFETCH(int, sign);
+        QFETCH(QString, number);
+        QFETCH(QString, message);
+        EditorSession s;
+        frmCopy* dialog = s.editor->CopyDialog();
+
+        ModalScript script;
+        script.In<frmCopy>([&](frmCopy* d) {
+            EditorSession::Choose(d->findChild<QComboBox*>("cmbIndex"), sign);
+            if (sign == 3)
+                Program().signTable.SignCount = 3;  // a smaller table loaded meanwhile
+            RecordingLip::Clear();
+            d->findChild<QLineEdit*>("FrameNoTxt")->setText(number);
+            d->findChild<QPushButton*>("cmdPreview")->click();
+            d->findChild<QPushButton*>("Command1")->click();
+            if (d->isVisible())
+                d->findChild<QPushButton*>("Command2")->click();
+        });
+        script.Answer();
+        const bool okRefused = sign != 1;
+        if (okRefused)
+            script.Answer();
+        s.Click("CopyCmd");
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(script.texts.first(), message);
+        QCOMPARE(dialog->Rtn, !okRefused);
+        if (!okRefused) {
+            QCOMPARE(dialog->CopyJ, int16_t(0));
+            QCOMPARE(s.Fields().v, Program().signTable[1].Frames[0].v);
+        }
+        QVERIFY(RecordingLip::Of(LipCall::Pass).size() <= 1);  // only the copy itself
+    }
+
+    void saveWritesTheTableAndClearsTheFlag()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("FrameNoTxt", "2");
+        s.Type("LwTx(5)", "-7.5");  // X of the lower middle point: value 17
+        ModalScript set;
+        set.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(set.Done());
+        s.Type("LwTx(5)", "99");  // not set: the file must not hold it
+
+        // Cancelled: nothing written, the flag stays and Close asks.
+        ModalScript cancelled;
+        cancelled.In<Obtain_FilePath2>([](Obtain_FilePath2* c) {
+            QVERIFY(!c->LoadMode);
+            QCOMPARE(c->FajliloSufikso, QString(".csv"));
+            c->findChild<QPushButton*>("cmcancel")->click();
+        });
+        s.Click("CmdSave");
+        QTRY_VERIFY(cancelled.Done());
+        QVERIFY(s.editor->TableChanged);
+        QVERIFY(QDir(dir.path()).isEmpty());
+
+        ModalScript saved;
+        saved.In<Obtain_FilePath2>([&](Obtain_FilePath2* c) { ConfirmChooser(c, dir.path(), "edited"); });
+        s.Click("CmdSave");
+        QTRY_VERIFY(saved.Done());
+        QVERIFY(!s.editor->TableChanged);
+        QVERIFY(QFile::exists(dir.filePath("edited.csv")));
+        s.Click("cmdClose");
+        QVERIFY(!s.editor->isVisible());
+
+        // The main window reads the file back with the edited value.
+        Program().signTable[1].Frames[1][17] = 0;
+        ModalScript open;
+        open.In<Obtain_FilePath2>([&](Obtain_FilePath2* c) { ConfirmChooser(c, dir.path(), "edited.csv"); });
+        s.main->OpenLipTable();
+        QTRY_VERIFY(open.Done());
+        QCOMPARE(Program().signTable[1].Frames[1][17], -7.5f);
+        QCOMPARE(Program().signTable[1].FrameCount, int16_t(3));
+        QCOMPARE(Program().signTable.SignCount, int16_t(4));
+    }
+
+    void aFailedSaveSaysWhyAndKeepsTheFlag()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("taken.csv"));  // a folder where the file should go
+        EditorSession s;
+        ModalScript script;
+        script.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(script.Done());
+
+        ModalScript save;
+        save.In<Obtain_FilePath2>([&](Obtain_FilePath2* c) { ConfirmChooser(c, dir.path(), "taken"); });
+        save.Answer();
+        s.Click("CmdSave");
+        QTRY_VERIFY(save.Done());
+        QCOMPARE(save.texts.size(), 1);
+        QVERIFY(!save.texts.first().isEmpty());
+        QVERIFY(s.editor->TableChanged);
+    }
+};
+
+}  // namespace oralis::testing
+
+QTEST_MAIN(oralis::testing::EditorOperationsTest)
+#include "editor_operations_test.moc"
