@@ -174,13 +174,19 @@ FieldTexts EditFrm::CurrentTexts() const
 // velocity rate.
 void EditFrm::ShowTexts(const FieldTexts& texts)
 {
+    auto show = [this, &texts](int slot) {
+        QLineEdit* box = Field(slot);
+        SetTextIfDifferent(box, texts[static_cast<size_t>(slot)]);
+        // A number wider than its narrow box shows its start, not its end.
+        box->setCursorPosition(0);
+    };
     for (int e = 0; e < kGridElements; ++e)
-        SetTextIfDifferent(Field(UpTxSlot(e)), texts[static_cast<size_t>(UpTxSlot(e))]);
-    SetTextIfDifferent(Field(kUpAngSlot), texts[kUpAngSlot]);
+        show(UpTxSlot(e));
+    show(kUpAngSlot);
     for (int e = 0; e < kGridElements; ++e)
-        SetTextIfDifferent(Field(LwTxSlot(e)), texts[static_cast<size_t>(LwTxSlot(e))]);
-    SetTextIfDifferent(Field(kLwAngSlot), texts[kLwAngSlot]);
-    SetTextIfDifferent(Field(kVrateSlot), texts[kVrateSlot]);
+        show(LwTxSlot(e));
+    show(kLwAngSlot);
+    show(kVrateSlot);
 }
 
 void EditFrm::LoadFrameFields(int16_t sign, int16_t frame)
