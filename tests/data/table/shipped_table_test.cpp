@@ -1,5 +1,6 @@
 // The lip position table Oralis ships with must teach: every sign playback uses
 // is there, and the vowels differ the way the mouth really differs.
+#include "LipGeometry.h"
 #include "model/LipTableFile.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,23 @@ TEST(ShippedTable, NoCurveIsDegenerateAndLipsStayInFrontOfTheFace)
             }
             EXPECT_GE(f[3], f[16]) << "upper lip centre below the lower one";
             EXPECT_GT(f.velocityRate(), 0.0f);
+        }
+    }
+}
+
+TEST(ShippedTable, DrawnUpperLipNeverCrossesTheLowerOne)
+{
+    // The renderer samples each edge along its own width; compare the two
+    // edges at the same lateral positions, on the narrower lip's samples.
+    for (int s = 0; s < Shipped().SignCount; ++s) {
+        for (const LipFrame& f : Shipped()[s].Frames) {
+            const lip::LipEdge upper = lip::SampleLipEdge(f.upperCurve());
+            const lip::LipEdge lower = lip::SampleLipEdge(f.lowerCurve());
+            for (int j = lip::kEdgeCentre; j < lip::kEdgePoints; ++j) {
+                EXPECT_GE(upper[j].z, lower[j].z - 1e-5f) << "sign " << s << " point " << j;
+                EXPECT_GE(upper[j].x, -1e-5f) << "sign " << s;
+                EXPECT_GE(lower[j].x, -1e-5f) << "sign " << s;
+            }
         }
     }
 }
