@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace oralis {
 
@@ -264,6 +265,13 @@ void EditFrm::SignChosen(int position)
 {
     if (position < 0 || position >= kSignSlots)
         return;
+    // Opening the list has asked already; an arrow key or the mouse wheel on
+    // the closed box has not, and must not throw edits away unasked.
+    if (!cmbIndex->ChosenFromList() && FrameChanged && !ConfirmDiscard(this)) {
+        const QSignalBlocker quiet(cmbIndex);
+        cmbIndex->setCurrentIndex(CurrentSign < cmbIndex->count() ? CurrentSign : -1);
+        return;
+    }
     CurrentSign = static_cast<int16_t>(position);
     // The frame is loaded right below; the box must not load it a second time.
     SetFrameNoQuietly(QStringLiteral("1"));

@@ -34,6 +34,15 @@ void SignList::showPopup()
     QComboBox::showPopup();
 }
 
+void SignList::hidePopup()
+{
+    // The list reports its choice right after it closes, within this same
+    // event; by the next one the flag no longer applies.
+    fromList_ = true;
+    QTimer::singleShot(0, this, [this] { fromList_ = false; });
+    QComboBox::hidePopup();
+}
+
 void SignList::Refill(const QStringList& names)
 {
     const QString text = currentText();

@@ -19,12 +19,20 @@ class SignList : public QComboBox {
 public:
     explicit SignList(QWidget* parent = nullptr);
     void showPopup() override;
+    void hidePopup() override;
+
+    // True while an activation comes from the opened list, false when it
+    // comes from the keyboard or the mouse wheel on the closed box.
+    bool ChosenFromList() const { return fromList_; }
 
     // Replaces the items with `names` and keeps the text of the edit area.
     void Refill(const QStringList& names);
 
 signals:
     void aboutToOpen();
+
+private:
+    bool fromList_ = false;
 };
 
 // A text box that selects its whole text whenever it receives the focus (also

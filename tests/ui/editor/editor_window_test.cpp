@@ -138,6 +138,30 @@ private slots:
         QVERIFY(!s.editor->FrameChanged);
     }
 
+    void arrowKeysOnTheClosedListAskToo()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        s.Type("UpTx(3)", "8");
+        auto* list = s.W<QComboBox>("cmbIndex");
+
+        QTest::qWait(20);  // the user's next key comes in a later event
+        ModalScript cancel;
+        cancel.Answer(QMessageBox::Cancel);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTRY_VERIFY(cancel.Done());
+        QCOMPARE(cancel.texts, QStringList{"Changes will be discarded"});
+        QCOMPARE(s.editor->CurrentSign, int16_t(1));
+        QCOMPARE(s.Text("UpTx(3)"), QString("8"));
+
+        ModalScript ok;
+        ok.Answer(QMessageBox::Ok);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTRY_VERIFY(ok.Done());
+        QCOMPARE(s.editor->CurrentSign, int16_t(2));
+    }
+
     void clickingTheFrameBoxAsksAboutUnsetEdits()
     {
         EditorSession s;
