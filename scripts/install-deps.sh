@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
   libmecab-dev mecab mecab-ipadic-utf8
-  fonts-noto-cjk
+  fonts-noto-cjk fonts-liberation2
   xvfb xauth x11-utils imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
