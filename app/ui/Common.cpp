@@ -33,6 +33,13 @@ void PlaceTwips(QWidget* w, int left, int top, int width, int height)
     w->setGeometry(TwipRect(left, top, width, height));
 }
 
+void SetPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette p = w->palette();
+    p.setColor(role, colour);
+    w->setPalette(p);
+}
+
 QFont NamedFont(const QString& family, double pointSize, bool bold)
 {
     QFont font(family);

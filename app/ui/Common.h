@@ -1,7 +1,9 @@
 // Helpers every window uses: twip geometry, fonts and the program's message boxes.
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -16,6 +18,9 @@ int Twips(int twips);
 QRect TwipRect(int left, int top, int width, int height);
 // Places `w` at a twip rectangle inside its parent.
 void PlaceTwips(QWidget* w, int left, int top, int width, int height);
+
+// Sets one colour of a widget's palette.
+void SetPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& colour);
 
 // A font by name and point size; fontconfig substitutes an installed Japanese
 // font when the named one is missing.

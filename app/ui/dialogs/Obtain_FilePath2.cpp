@@ -62,13 +62,6 @@ bool IsUnder(const QString& path, const QString& root)
     return path == root || path.startsWith(root + QLatin1Char('/'));
 }
 
-void SetRole(QWidget* w, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette p = w->palette();
-    p.setColor(role, colour);
-    w->setPalette(p);
-}
-
 }  // namespace
 
 Obtain_FilePath2& Obtain_FilePath2::Instance()
@@ -99,13 +92,13 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
     Label->setObjectName(QStringLiteral("Label"));
     Label->setAlignment(Qt::AlignCenter);
     Label->setFont(NamedFont(QStringLiteral("Times New Roman"), 15.75, true));
-    SetRole(Label, QPalette::WindowText, kLightGreen);
+    SetPaletteColour(Label, QPalette::WindowText, kLightGreen);
     PlaceTwips(Label, 300, 120, 6975, 375);
 
     Label_FileName = new QLabel(QStringLiteral("FileName :"), this);
     Label_FileName->setObjectName(QStringLiteral("Label_FileName"));
     Label_FileName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetRole(Label_FileName, QPalette::WindowText, Qt::white);
+    SetPaletteColour(Label_FileName, QPalette::WindowText, Qt::white);
     PlaceTwips(Label_FileName, 1365, 690, 1335, 255);
 
     FileName = new QLineEdit(QStringLiteral("Percobaan"), this);
@@ -129,7 +122,7 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
     Label1 = new QLabel(QStringLiteral("Files of type :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetRole(Label1, QPalette::WindowText, Qt::white);
+    SetPaletteColour(Label1, QPalette::WindowText, Qt::white);
     PlaceTwips(Label1, 945, 3465, 1575, 255);
 
     Combo1 = new QComboBox(this);
@@ -149,13 +142,13 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
                        static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1),
                        static_cast<QWidget*>(Combo1), static_cast<QWidget*>(cmload),
                        static_cast<QWidget*>(cmcancel)})
-        SetRole(w, QPalette::Window, plain);
+        SetPaletteColour(w, QPalette::Window, plain);
     for (QWidget* w : {static_cast<QWidget*>(FileName), static_cast<QWidget*>(Drive1),
                        static_cast<QWidget*>(Dir1), static_cast<QWidget*>(File1)})
-        SetRole(w, QPalette::Base, kLightYellow);
-    SetRole(Drive1, QPalette::Button, kLightYellow);
-    SetRole(cmload, QPalette::Button, kLightGrey);
-    SetRole(cmcancel, QPalette::Button, kLightGrey);
+        SetPaletteColour(w, QPalette::Base, kLightYellow);
+    SetPaletteColour(Drive1, QPalette::Button, kLightYellow);
+    SetPaletteColour(cmload, QPalette::Button, kLightGrey);
+    SetPaletteColour(cmcancel, QPalette::Button, kLightGrey);
 
     setTabOrder(FileName, File1);
     setTabOrder(File1, Drive1);

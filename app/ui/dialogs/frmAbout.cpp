@@ -18,9 +18,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(NamedFont(QStringLiteral("Times New Roman"), 12.0, true));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
+    SetPaletteColour(label, QPalette::WindowText, colour);
     PlaceTwips(label, 360, top, 2655, 375);
     return label;
 }
@@ -58,9 +56,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(NamedFont(QStringLiteral("Times New Roman"), 9.75, true));
     Command1->setDefault(true);
-    QPalette p = Command1->palette();
-    p.setColor(QPalette::Window, plain);
-    Command1->setPalette(p);
+    SetPaletteColour(Command1, QPalette::Window, plain);
     PlaceTwips(Command1, 2400, 1320, 735, 375);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 
