@@ -1,7 +1,6 @@
 #include "model/FrameEditing.h"
 
 #include "model/NumericText.h"
-#include "playback/Playback.h"
 
 #include <algorithm>
 #include <cmath>
@@ -218,39 +217,12 @@ std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
     return n;
 }
 
-std::optional<SignAction> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
-                                         QString* whyNot)
+std::optional<PlaybackPlan> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
+                                           QString* whyNot)
 {
-    QString why;
-    const std::optional<int16_t> base = StepBase(speedText, &why);
-    if (!base) {
-        Refuse(whyNot, why);
+    std::optional<PlaybackPlan> plan = BeginPlan(table, speedText, whyNot);
+    if (plan && !AddSignToPlan(*plan, table, sign, false, whyNot))
         return std::nullopt;
-    }
-    const SignEntry& rest = table[0];
-    if (rest.FrameCount < 1 || rest.Frames.empty()) {
-        Refuse(whyNot, QStringLiteral("The rest sign 0 has no frame"));
-        return std::nullopt;
-    }
-
-    SignAction plan;
-    plan.rest = rest.Frames.front();
-    if (sign < 0 || sign >= kSignSlots)
-        return plan;
-    const SignEntry& entry = table[sign];
-    const int frames = std::min<int>(entry.FrameCount, static_cast<int>(entry.Frames.size()));
-    for (int k = 0; k < frames; ++k) {
-        const LipFrame& frame = entry.Frames[static_cast<size_t>(k)];
-        const std::optional<int16_t> steps = StepCount(*base, frame.velocityRate(), false);
-        if (!steps) {
-            Refuse(whyNot, QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
-                               .arg(sign)
-                               .arg(k + 1));
-            return std::nullopt;
-        }
-        plan.targets.push_back(frame);
-        plan.steps.push_back(*steps);
-    }
     return plan;
 }
 

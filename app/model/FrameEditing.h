@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/ProgramState.h"
+#include "playback/Playback.h"
 
 #include <QLocale>
 #include <QString>
@@ -86,15 +87,9 @@ std::optional<int16_t> AddSign(SignTable& table, QString* whyNot = nullptr);
 
 // What the editor's Action plays: the rest shape (frame 0 of sign 0) and every
 // frame of sign `sign` with its step count at the speed `speedText`, read as
-// playback reads it.
-struct SignAction {
-    LipFrame rest;
-    std::vector<LipFrame> targets;
-    std::vector<int16_t> steps;  // one per target
-};
-// Empty, with the reason playback would give, when the speed is unusable, sign
-// 0 has no frame or a frame's step count does not fit in 16 bits.
-std::optional<SignAction> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
-                                         QString* whyNot = nullptr);
+// playback reads it. Empty, with the reason playback would give, when the speed
+// is unusable, sign 0 has no frame or a step count does not fit in 16 bits.
+std::optional<PlaybackPlan> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
+                                           QString* whyNot = nullptr);
 
 }  // namespace oralis

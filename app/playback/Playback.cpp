@@ -15,11 +15,6 @@ namespace {
 constexpr double kPi = 3.14159265;
 constexpr double kStepNumerator = 4000.0;
 
-struct PlannedTarget {
-    LipFrame frame;
-    int16_t steps;
-};
-
 }  // namespace
 
 int SignForEntry(int16_t syllableClass, int16_t vowel)
@@ -76,6 +71,59 @@ std::optional<int16_t> StepCount(int16_t base, float velocityRate, bool longEntr
     return static_cast<int16_t>(doubled);
 }
 
+std::optional<PlaybackPlan> BeginPlan(const SignTable& table, QStringView speedText, QString* whyNot)
+{
+    const std::optional<int16_t> base = StepBase(speedText, whyNot);
+    if (!base)
+        return std::nullopt;
+    const SignEntry& rest = table[0];
+    if (rest.FrameCount < 1 || rest.Frames.empty()) {
+        if (whyNot)
+            *whyNot = QStringLiteral("The rest sign 0 has no frame");
+        return std::nullopt;
+    }
+    PlaybackPlan plan;
+    plan.base = *base;
+    plan.rest = rest.Frames.front();
+    return plan;
+}
+
+bool AddSignToPlan(PlaybackPlan& plan, const SignTable& table, int s, bool longEntry, QString* whyNot)
+{
+    if (s < 0 || s >= kSignSlots)
+        return true;
+    const SignEntry& sign = table[s];
+    const int frames = std::min<int>(sign.FrameCount, static_cast<int>(sign.Frames.size()));
+    for (int k = 0; k < frames; ++k) {
+        const LipFrame& frame = sign.Frames[static_cast<size_t>(k)];
+        const std::optional<int16_t> n = StepCount(plan.base, frame.velocityRate(), longEntry);
+        if (!n) {
+            if (whyNot) {
+                *whyNot = QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
+                              .arg(s)
+                              .arg(k + 1);
+            }
+            return false;
+        }
+        plan.targets.push_back({frame, *n});
+    }
+    return true;
+}
+
+void RunPlan(const PlaybackPlan& plan, const LipExports& lip,
+             const std::function<void(int16_t)>& display, int16_t& playbackActive)
+{
+    playbackActive = 1;
+    const LipFrame& start = plan.rest;
+    lip.ControlPass(start.upperCurve(), start.upperAngle(), start.lowerCurve(), start.lowerAngle());
+    for (const PlannedTarget& target : plan.targets) {
+        const LipFrame& f = target.frame;
+        lip.ControlPassTarget(f.upperCurve(), f.upperAngle(), f.lowerCurve(), f.lowerAngle());
+        display(target.steps);
+    }
+    playbackActive = 0;
+}
+
 bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringView speedText,
                    const LipExports& lip, const std::function<void(int16_t)>& display,
                    int16_t& playbackActive, QString* whyNot)
@@ -85,53 +133,24 @@ bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringVi
             *whyNot = text;
         return false;
     };
-
     if (!lip.complete())
         return refuse(QStringLiteral("The renderer is not available"));
     if (syllables.SyllableCount > kSyllableSlots)
         return refuse(ParseRefusalMessage(ParseFailure::TooManySyllables));
 
-    QString why;
-    const std::optional<int16_t> base = StepBase(speedText, &why);
-    if (!base)
-        return refuse(why);
-
-    const SignEntry& rest = table[0];
-    if (rest.FrameCount < 1 || rest.Frames.empty())
-        return refuse(QStringLiteral("The rest sign 0 has no frame"));
-
     // The whole run is planned first so that a refusal happens before the
     // renderer has been touched.
-    std::vector<PlannedTarget> plan;
+    std::optional<PlaybackPlan> plan = BeginPlan(table, speedText, whyNot);
+    if (!plan)
+        return false;
     const int count = std::max<int>(0, syllables.SyllableCount);
     for (int e = 0; e < count; ++e) {
         const int16_t cls = syllables.SyllableClass[static_cast<size_t>(e)];
         const int s = SignForEntry(cls, syllables.SyllableVowel[static_cast<size_t>(e)]);
-        if (s < 0 || s >= kSignSlots)
-            continue;
-        const SignEntry& sign = table[s];
-        const int frames = std::min<int>(sign.FrameCount, static_cast<int>(sign.Frames.size()));
-        for (int k = 0; k < frames; ++k) {
-            const LipFrame& frame = sign.Frames[static_cast<size_t>(k)];
-            const std::optional<int16_t> n = StepCount(*base, frame.velocityRate(), (cls & kLongFlag) != 0);
-            if (!n) {
-                return refuse(QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
-                                  .arg(s)
-                                  .arg(k));
-            }
-            plan.push_back({frame, *n});
-        }
+        if (!AddSignToPlan(*plan, table, s, (cls & kLongFlag) != 0, whyNot))
+            return false;
     }
-
-    playbackActive = 1;
-    const LipFrame& start = rest.Frames.front();
-    lip.ControlPass(start.upperCurve(), start.upperAngle(), start.lowerCurve(), start.lowerAngle());
-    for (const PlannedTarget& target : plan) {
-        const LipFrame& f = target.frame;
-        lip.ControlPassTarget(f.upperCurve(), f.upperAngle(), f.lowerCurve(), f.lowerAngle());
-        display(target.steps);
-    }
-    playbackActive = 0;
+    RunPlan(*plan, lip, display, playbackActive);
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace oralis {
 
@@ -47,6 +48,34 @@ std::optional<int16_t> StepBase(QStringView speedText, QString* whyNot = nullptr
 // base x velocity rate (single precision), rounded half to even, doubled for a
 // long entry. Empty when the count does not fit in 16 bits.
 std::optional<int16_t> StepCount(int16_t base, float velocityRate, bool longEntry);
+
+// One run of the renderer: the rest shape it starts from (frame 0 of sign 0)
+// and the targets it moves through, each with its step count.
+struct PlannedTarget {
+    LipFrame frame;
+    int16_t steps = 0;
+};
+struct PlaybackPlan {
+    int16_t base = 0;
+    LipFrame rest;
+    std::vector<PlannedTarget> targets;
+};
+
+// A plan with no targets yet. Empty, with a message for the user, when the
+// speed gives no step base or sign 0 has no frame.
+std::optional<PlaybackPlan> BeginPlan(const SignTable& table, QStringView speedText,
+                                      QString* whyNot = nullptr);
+
+// Appends every frame of sign `s` (none for a sign without frames or outside
+// the table). False, with a message, when a step count does not fit in 16 bits;
+// the plan is then not to be run.
+bool AddSignToPlan(PlaybackPlan& plan, const SignTable& table, int s, bool longEntry,
+                   QString* whyNot = nullptr);
+
+// ControlPass with the rest shape, then ControlPassTarget and display(steps)
+// for every target; `playbackActive` is 1 while the targets run, 0 after.
+void RunPlan(const PlaybackPlan& plan, const LipExports& lip,
+             const std::function<void(int16_t)>& display, int16_t& playbackActive);
 
 // Plays `syllables` through `lip`: the rest shape (frame 0 of sign 0) as the
 // current shape, then every frame of every entry's sign as a target, each

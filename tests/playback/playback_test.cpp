@@ -265,10 +265,10 @@ TEST_F(PlaySyllablesTest, RefusalsCallNothing)
         {"empty rest sign", ka, u"500", [](SignTable& t) { Fill(t, 0, {}); },
          "The rest sign 0 has no frame"},
         {"frame overflows", ka, u"500", [](SignTable& t) { Fill(t, 16, {1.0f, 5000.0f}); },
-         "Sign 16, frame 1 needs too many steps at this speed"},
+         "Sign 16, frame 2 needs too many steps at this speed"},
         {"long entry overflows when doubled", longKa, u"500",
          [](SignTable& t) { Fill(t, 16, {2500.0f}); },
-         "Sign 16, frame 0 needs too many steps at this speed"},
+         "Sign 16, frame 1 needs too many steps at this speed"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -21,16 +21,6 @@ constexpr int kColumnLeft[3] = {360, 1020, 1680};
 constexpr int kUpperRowTop[3] = {1080, 1440, 1800};
 constexpr int kLowerRowTop[3] = {3000, 3360, 3720};
 
-// Holds PlaybackActive at 1 while Action runs, and puts it back to 0 however
-// the run ends.
-class PlaybackFlag {
-public:
-    PlaybackFlag() { Program().PlaybackActive = 1; }
-    ~PlaybackFlag() { Program().PlaybackActive = 0; }
-    PlaybackFlag(const PlaybackFlag&) = delete;
-    PlaybackFlag& operator=(const PlaybackFlag&) = delete;
-};
-
 void Draw(const LipExports& lip, const LipFrame& frame)
 {
     if (lip.ControlPass)
@@ -341,23 +331,16 @@ void EditFrm::SetClicked()
 void EditFrm::ActionClicked()
 {
     QString why;
-    const std::optional<SignAction> plan =
+    const std::optional<PlaybackPlan> plan =
         PlanSignAction(Program().signTable, CurrentSign, main_.Text1->text(), &why);
     if (!plan) {
         ShowMessage(this, why);
         return;
     }
     const LipExports& lip = main_.Lip();
-    if (!lip.ControlPassTarget)
+    if (!lip.complete())
         return;
-    const PlaybackFlag playing;
-    Draw(lip, plan->rest);
-    for (size_t f = 0; f < plan->targets.size(); ++f) {
-        const LipFrame& target = plan->targets[f];
-        lip.ControlPassTarget(target.upperCurve(), target.upperAngle(), target.lowerCurve(),
-                              target.lowerAngle());
-        main_.Display(plan->steps[f]);
-    }
+    RunPlan(*plan, lip, [this](int16_t steps) { main_.Display(steps); }, Program().PlaybackActive);
 }
 
 void EditFrm::AddFrameClicked()

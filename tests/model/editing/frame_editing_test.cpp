@@ -354,18 +354,24 @@ TEST(SignAction, StepsFollowTheSpeedAndEachVelocityRate)
     table[3] = SignWithRates({1.5f, 1, 0, 0.3f});
     table.SignCount = 4;
 
-    const std::optional<SignAction> plan = PlanSignAction(table, 3, u"500");
+    const auto steps = [](const PlaybackPlan& plan) {
+        std::vector<int16_t> out;
+        for (const PlannedTarget& t : plan.targets)
+            out.push_back(t.steps);
+        return out;
+    };
+    const std::optional<PlaybackPlan> plan = PlanSignAction(table, 3, u"500");
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->rest.v, table[0].Frames[0].v);
-    EXPECT_EQ(plan->steps, (std::vector<int16_t>{12, 8, 0, 2}));
+    EXPECT_EQ(steps(*plan), (std::vector<int16_t>{12, 8, 0, 2}));
     ASSERT_EQ(plan->targets.size(), size_t(4));
-    EXPECT_EQ(plan->targets[1].v, table[3].Frames[1].v);
+    EXPECT_EQ(plan->targets[1].frame.v, table[3].Frames[1].v);
 
-    const std::optional<SignAction> fast = PlanSignAction(table, 3, u"1000");
+    const std::optional<PlaybackPlan> fast = PlanSignAction(table, 3, u"1000");
     ASSERT_TRUE(fast);
-    EXPECT_EQ(fast->steps, (std::vector<int16_t>{6, 4, 0, 1}));  // 1.2 rounds to 1
+    EXPECT_EQ(steps(*fast), (std::vector<int16_t>{6, 4, 0, 1}));  // 1.2 rounds to 1
 
-    const std::optional<SignAction> empty = PlanSignAction(table, 7, u"500");
+    const std::optional<PlaybackPlan> empty = PlanSignAction(table, 7, u"500");
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->targets.empty());
 }
