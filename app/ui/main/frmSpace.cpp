@@ -87,6 +87,11 @@ frmSpace::~frmSpace() = default;
 
 void frmSpace::BuildWidgets()
 {
+    // The word and its reading are what the learner reads most: larger than
+    // the captions, as large as their boxes allow. Half-width kana in
+    // particular are hard to read at caption size.
+    constexpr double kWordPointSize = 12.0;
+
     auto* client = new QWidget(this);
     client->setFixedSize(TwipRect(0, 0, 8535, 7545).size());
     setCentralWidget(client);
@@ -125,7 +130,7 @@ void frmSpace::BuildWidgets()
     PlaceTwips(Label1, 3720, 120, 855, 255);
 
     InputArea = new KanaLineEdit(client);
-    named(InputArea, "InputArea", NamedFont(kTextFont));
+    named(InputArea, "InputArea", NamedFont(kTextFont, kWordPointSize));
     PlaceTwips(InputArea, 4800, 90, 3495, 345);
     connect(InputArea, &KanaLineEdit::readingChanged, this, &frmSpace::SetReading);
 
@@ -134,7 +139,7 @@ void frmSpace::BuildWidgets()
     PlaceTwips(Label2, 3600, 615, 1095, 255);
 
     FuriganaTxt = new QLineEdit(client);
-    named(FuriganaTxt, "FuriganaTxt", NamedFont(kTextFont));
+    named(FuriganaTxt, "FuriganaTxt", NamedFont(kTextFont, kWordPointSize));
     PlaceTwips(FuriganaTxt, 4800, 600, 3495, 345);
     // The box is disabled only so that nobody types into it; the reading is
     // what the learner checks, so it keeps full contrast.
@@ -162,6 +167,10 @@ void frmSpace::BuildWidgets()
 
     picSpace = new LipView(*this, client);
     PlaceTwips(picSpace, 120, 1560, 8175, 5775);
+
+    // Captions stand on the blue gradient: white reads there, black barely does.
+    for (QWidget* caption : std::initializer_list<QWidget*>{Frame1, Label1, Label2, Label4, Label3})
+        SetPaletteColour(caption, QPalette::WindowText, Qt::white);
 }
 
 void frmSpace::BuildMenus()
