@@ -4,6 +4,7 @@
 #include "ui/Common.h"
 #include "ui/main/ImeCtrl.h"
 
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <cstdio>
 
@@ -31,8 +32,12 @@ QVariant KanaLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
 
 void KanaLineEdit::focusInEvent(QFocusEvent* event)
 {
-    // Each visit starts a new word.
-    clear();
+    // Each visit starts a new word. Getting the focus back with the window
+    // (after a message, the quiz dialog or another program) or from the box's
+    // own context menu is no new visit: the word shown there stays.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        clear();
     ImeSetMode(this, 1, 0, 0);
     QLineEdit::focusInEvent(event);
 }

@@ -240,9 +240,18 @@ private slots:
     {
         // The list's reading differs from the dictionary's (ｷｮｰ).
         const QString path = List(QStringLiteral("kyou.txt"), {QStringLiteral("ｷｮｳ,今日")});
+        // The learner was in the word box when the quiz began; the box gets
+        // the focus back when the dialog goes, and must keep the quiz word.
+        main_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+        main_->InputArea->setFocus();
+        QTRY_VERIFY(main_->InputArea->hasFocus());
         Chance chance;
         QuizDriver driver(*main_, [](frmYesNo& d, int) { Click(d, "No"); });
         RunQuiz(*main_, Source(path, chance));
+        main_->activateWindow();  // as the window manager does when the dialog goes
+        QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+        QTRY_VERIFY(main_->InputArea->hasFocus());
 
         QCOMPARE(driver.turns.size(), 1);
         QCOMPARE(main_->InputArea->text(), QStringLiteral("今日"));
