@@ -152,6 +152,13 @@ void EditFrm::FillSignList()
     cmbIndex->Refill(SignNames());
 }
 
+void EditFrm::SyncSignList()
+{
+    const QStringList names = SignNames();
+    if (cmbIndex->Items() != names)
+        cmbIndex->Refill(names);
+}
+
 FieldTexts EditFrm::CurrentTexts() const
 {
     FieldTexts texts;
@@ -249,12 +256,23 @@ void EditFrm::ListOpening()
 {
     if (FrameChanged && ConfirmDiscard(this))
         FrameChanged = false;
+    // A list position must be the sign index, also after another table was
+    // opened while the editor stayed open.
+    SyncSignList();
 }
 
 void EditFrm::SignChosen(int position)
 {
     if (position < 0 || position >= kSignSlots)
         return;
+    // Only the closed list can still name a sign beyond the table, after a
+    // smaller table was opened; the open list is brought in step as it opens.
+    if (position >= Program().signTable.SignCount) {
+        SyncSignList();
+        const QSignalBlocker quiet(cmbIndex);
+        cmbIndex->setCurrentIndex(CurrentSign < cmbIndex->count() ? CurrentSign : -1);
+        return;
+    }
     // Opening the list has asked already; an arrow key or the mouse wheel on
     // the closed box has not, and must not throw edits away unasked.
     if (!cmbIndex->ChosenFromList() && FrameChanged && !ConfirmDiscard(this)) {
@@ -391,6 +409,8 @@ void EditFrm::CopyFromClicked()
 
 void EditFrm::AddCharClicked()
 {
+    // The new sign goes to the end of the list, which must then be its index.
+    SyncSignList();
     QString why;
     const std::optional<int16_t> n = AddSign(Program().signTable, &why);
     if (!n) {

@@ -41,6 +41,9 @@ public:
 
     // Puts the names of signs 0..SignCount-1 into the sign list.
     void FillSignList();
+    // Refills the sign list when the table no longer has the signs it names,
+    // as after a table opened in the main window while the editor was open.
+    void SyncSignList();
 
     // Shows frame `frame` of sign `sign` in the fields and draws it; does
     // nothing when the pair names no frame.

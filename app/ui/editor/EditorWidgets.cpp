@@ -53,6 +53,14 @@ void SignList::Refill(const QStringList& names)
     setEditText(text);
 }
 
+QStringList SignList::Items() const
+{
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items << itemText(i);
+    return items;
+}
+
 SelectingBox::SelectingBox(QWidget* parent, bool selectOnFocus)
     : QLineEdit(parent)
     , selectOnFocus_(selectOnFocus)

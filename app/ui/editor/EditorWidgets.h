@@ -27,6 +27,7 @@ public:
 
     // Replaces the items with `names` and keeps the text of the edit area.
     void Refill(const QStringList& names);
+    QStringList Items() const;
 
 signals:
     void aboutToOpen();

@@ -163,6 +163,34 @@ private slots:
         QVERIFY(!s.editor->isVisible());
     }
 
+    void signListFollowsATableOpenedMeanwhile()
+    {
+        EditorSession s;
+        s.ChooseSign(1);
+        // The main window opened a table of two signs; the list still names four.
+        SignTable& t = Program().signTable;
+        t.SignCount = 2;
+        t[1].SignName = FixedSignName("ka");
+        auto* list = s.W<QComboBox>("cmbIndex");
+
+        QTest::qWait(20);  // the user's next key comes in a later event
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);  // to the stale item of sign 2
+        QCOMPARE(s.editor->CurrentSign, int16_t(1));
+        QCOMPARE(list->count(), 2);
+
+        // A new sign lands at the list position of its index.
+        s.Click("cmdAddChar");
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->itemText(1), FixedSignName("ka"));
+        ModalScript script;  // the new sign's values rewrote the fields
+        script.Answer();
+        s.ChooseSign(2);
+        QTRY_VERIFY(script.Done());
+        QCOMPARE(s.editor->CurrentSign, int16_t(2));
+        QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("1"));
+    }
+
     void addCharRefusedWhenTheTableIsFull()
     {
         EditorSession s;
