@@ -6,6 +6,7 @@
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
+#include <algorithm>
 #include <cstdio>
 
 namespace oralis {
@@ -83,6 +84,12 @@ std::optional<QString> KanaLineEdit::readText(const QString& text)
 {
     if (std::optional<QString> own = OwnReading(text))
         return own;
+    // ASCII is either romaji on its way (a syllable half typed) or something
+    // the dictionary does not know; asking it would only load it early, or
+    // tell a learner who types romaji that romaji is what to type.
+    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return std::nullopt;
     return mecabReading(text);
 }
 

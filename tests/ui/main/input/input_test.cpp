@@ -197,6 +197,13 @@ private slots:
         });
         answer.start(20);
 
+        // Romaji typed key by key needs no dictionary, even half typed.
+        QTest::keyClicks(&box, QStringLiteral("sakana"));
+        QVERIFY(told.isEmpty());
+        QCOMPARE(box.reading(), QStringLiteral("ｻｶﾅ"));
+        box.clear();
+        readings.clear();
+
         box.setText(QStringLiteral("学校"));
         box.setText(QStringLiteral("今日"));
         Preedit(&box, QStringLiteral("さかな"));
