@@ -242,8 +242,18 @@ void EditFrm::ShowTotal(int16_t count)
     TotalFrameLbl->repaint();
 }
 
+bool EditFrm::CurrentSignInTable()
+{
+    if (CurrentSign < Program().signTable.SignCount)
+        return true;
+    ShowMessage(this, QStringLiteral("Sign %1 is not in the table: choose a sign from the list").arg(CurrentSign));
+    return false;
+}
+
 std::optional<int16_t> EditFrm::NumberedFrame()
 {
+    if (!CurrentSignInTable())
+        return std::nullopt;
     const FrameNumber n = ReadFrameNumber(FrameNoTxt->text(), Current().FrameCount);
     if (n.check != FrameNumberCheck::Ok) {
         ShowMessage(this, FrameNumberMessage(n.check));
@@ -348,6 +358,8 @@ void EditFrm::SetClicked()
 
 void EditFrm::ActionClicked()
 {
+    if (!CurrentSignInTable())
+        return;
     QString why;
     const std::optional<PlaybackPlan> plan =
         PlanSignAction(Program().signTable, CurrentSign, main_.Text1->text(), &why);
@@ -363,6 +375,8 @@ void EditFrm::ActionClicked()
 
 void EditFrm::AddFrameClicked()
 {
+    if (!CurrentSignInTable())
+        return;
     QString why;
     if (!AddFrame(Current(), &why)) {
         ShowMessage(this, why);
@@ -376,6 +390,8 @@ void EditFrm::AddFrameClicked()
 
 void EditFrm::DeleteFrameClicked()
 {
+    if (!CurrentSignInTable())
+        return;
     SignEntry& sign = Current();
     if (sign.FrameCount <= 1) {
         ShowMessage(this, sign.FrameCount < 1 ? kNoFrameMessage : kCannotDeleteMessage);

@@ -68,6 +68,9 @@ private:
     void SetFrameNoQuietly(const QString& text);
     void ShowTotal(int16_t count);
     SignEntry& Current();
+    // False, after saying so, when a table opened since has no sign at
+    // CurrentSign: what would be changed there is never saved.
+    bool CurrentSignInTable();
     // The frame index in the frame box, or a message and nothing.
     std::optional<int16_t> NumberedFrame();
 

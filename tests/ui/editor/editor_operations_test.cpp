@@ -163,20 +163,32 @@ private slots:
         QVERIFY(!s.editor->isVisible());
     }
 
-    void signListFollowsATableOpenedMeanwhile()
+    void editorFollowsATableOpenedMeanwhile()
     {
         EditorSession s;
-        s.ChooseSign(1);
+        s.ChooseSign(3);
         // The main window opened a table of two signs; the list still names four.
         SignTable& t = Program().signTable;
         t.SignCount = 2;
         t[1].SignName = FixedSignName("ka");
         auto* list = s.W<QComboBox>("cmbIndex");
 
+        // Set there would change a sign that is never saved.
+        ModalScript refusal;
+        refusal.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(refusal.Done());
+        QVERIFY(refusal.texts.value(0).startsWith("Sign 3 is not in the table"));
+        QVERIFY(!s.editor->TableChanged);
+
         QTest::qWait(20);  // the user's next key comes in a later event
+        {
+            const QSignalBlocker quiet(list);
+            list->setCurrentIndex(1);
+        }
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);  // to the stale item of sign 2
-        QCOMPARE(s.editor->CurrentSign, int16_t(1));
+        QCOMPARE(s.editor->CurrentSign, int16_t(3));
         QCOMPARE(list->count(), 2);
 
         // A new sign lands at the list position of its index.
