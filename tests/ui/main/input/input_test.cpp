@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QPushButton>
@@ -177,6 +178,16 @@ private slots:
         QVERIFY(box()->text().isEmpty());
         QVERIFY(main_->FuriganaTxt->text().isEmpty());
         QVERIFY(ImEnabled(box()));
+
+        // A menu opened and closed over the box is no new visit.
+        box()->setText(QStringLiteral("魚"));
+        auto* menu = main_->findChild<QMenu*>(QStringLiteral("HelpMenus"));
+        menu->popup(main_->mapToGlobal(QPoint(10, 10)));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        QTRY_VERIFY(box()->hasFocus());
+        QCOMPARE(box()->text(), QStringLiteral("魚"));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｻｶﾅ"));
     }
 
     // Without MeCab's dictionary the learner is told once how to go on, and
