@@ -430,10 +430,10 @@ QString Obtain_FilePath2::SelectedFileName() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void Obtain_FilePath2::SetResults(const QString& fileName)
+void Obtain_FilePath2::SetResults(const QString& fileName, const QString& folder)
 {
     TargetFileName = fileName;
-    TargetFilePath = FolderPath(folder_);
+    TargetFilePath = FolderPath(folder);
     TargetFile = TargetFilePath + TargetFileName;
     Rtn = true;
     accept();
@@ -449,7 +449,19 @@ void Obtain_FilePath2::Confirm()
         return;
     }
     FajliloSenSufikso = sufix_removal(selected);
-    SetResults(sufix_check(LoadMode ? selected : FileName->text()));
+    if (LoadMode) {
+        SetResults(sufix_check(selected), folder_);
+        return;
+    }
+    // A name typed with a folder ("/tmp/x" or "sub/x") saves there, and only
+    // the last part is the file's name: a dot in a folder name adds no suffix.
+    const QFileInfo typed(QDir(folder_).absoluteFilePath(FileName->text()));
+    if (typed.fileName().isEmpty()) {
+        ShowMessage(this, QStringLiteral("Type a file name"));
+        FileName->setFocus();
+        return;
+    }
+    SetResults(sufix_check(typed.fileName()), typed.absolutePath());
 }
 
 void Obtain_FilePath2::FileDoubleClicked(QListWidgetItem* item)
@@ -457,7 +469,7 @@ void Obtain_FilePath2::FileDoubleClicked(QListWidgetItem* item)
     if (!item)
         return;
     FajliloSenSufikso = sufix_removal(item->text());
-    SetResults(item->text());
+    SetResults(item->text(), folder_);
 }
 
 }  // namespace oralis

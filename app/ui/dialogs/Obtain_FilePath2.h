@@ -75,7 +75,7 @@ private:
     bool EnterFolder(const QString& path);
     void Confirm();
     void FileDoubleClicked(QListWidgetItem* item);
-    void SetResults(const QString& fileName);
+    void SetResults(const QString& fileName, const QString& folder);
     QString SelectedFileName() const;
 
     std::array<QString, kTypeSlots> FajliloTipoj;

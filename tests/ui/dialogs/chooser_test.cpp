@@ -273,15 +273,19 @@ void ChooserTest::confirmSave_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("bare name gains suffix") << "Percobaan" << "Percobaan.csv";
-    QTest::newRow("other suffix kept") << "test.txt" << "test.txt";
-    QTest::newRow("trailing dot kept") << "x." << "x.";
+    QTest::addColumn<QString>("target");  // %F: the chooser's folder
+    QTest::newRow("bare name gains suffix") << "Percobaan" << "Percobaan.csv" << "%F/Percobaan.csv";
+    QTest::newRow("other suffix kept") << "test.txt" << "test.txt" << "%F/test.txt";
+    QTest::newRow("trailing dot kept") << "x." << "x." << "%F/x.";
+    QTest::newRow("full path typed") << "/tmp/out" << "out.csv" << "/tmp/out.csv";
+    QTest::newRow("dot in a typed folder") << "sub.d/x" << "x.csv" << "%F/sub.d/x.csv";
 }
 
 void ChooserTest::confirmSave()
 {
     QFETCH(QString, typed);
     QFETCH(QString, fileName);
+    QFETCH(QString, target);
     Prepare(false, "File Save");
     QVERIFY(Run([&] {
         QLineEdit* name = Find<QLineEdit>("FileName");
@@ -292,7 +296,7 @@ void ChooserTest::confirmSave()
     }));
     QVERIFY(Chooser().Rtn);
     QCOMPARE(Chooser().TargetFileName, fileName);
-    QCOMPARE(Chooser().TargetFile, folder_ + "/" + fileName);
+    QCOMPARE(Chooser().TargetFile, QString(target).replace("%F", folder_));
     QCOMPARE(Chooser().FajliloSenSufikso, QString());
 }
 
