@@ -46,25 +46,39 @@ class Shape:
         return curve(self.upper), curve(self.lower)
 
 
-# Vowels. Opening: a > o >= e > i > u. Width: i, e > rest 3 >= a > o, u.
-# Protrusion: o > u > a, e > i. The e/o pair is kept far apart (wide and flat
-# against narrow, round and forward) since viewers confuse them most.
+# Vowels, designed from measurements of Tokyo Japanese:
+# - Jaw opening, largest first: a > e > o > i > u (Kawahara, Erickson and
+#   Suemitsu 2017, Acoustical Science and Technology 38(2)). Deaf education in
+#   Japan teaches six mouth shapes ranked by size the same way, a > e > o > i > u,
+#   plus closed lips for pa, ba, ma, so a learner's teacher and this table agree.
+#   The openings (2.0, 1.4, 1.05, 0.6, 0.35) and jaw angles (12, 9.5, 7, 4, 3
+#   degrees) keep that rank with steps a viewer can see.
+# - Tokyo u is compressed, not rounded: the jaw nearly closes and the lips meet
+#   from above and below with hardly any forward movement. Only o is clearly
+#   rounded and pushed forward.
+# Width: i, e spread beyond the rest mouth (3); a at rest width; o and u narrow.
+# e and o open by similar amounts, so they are kept far apart in every other
+# measure (wide, flat and back against narrow, round and forward): viewers
+# confuse that pair most.
 VOWELS = {
     'a': Shape(upper=0.5, lower=-1.5, width=3.0, protrude=0.2, corner_protrude=0.0,
                upper_angle=2.0, lower_angle=12.0, roundness=0.75),
     'i': Shape(upper=0.25, lower=-0.35, width=3.6, protrude=0.0, corner_protrude=0.0,
                upper_angle=1.0, lower_angle=4.0, roundness=0.8),
-    'u': Shape(upper=0.2, lower=-0.2, width=2.3, protrude=0.5, corner_protrude=0.3,
-               upper_angle=0.0, lower_angle=3.0, roundness=0.75),
-    'e': Shape(upper=0.4, lower=-0.8, width=3.4, protrude=0.1, corner_protrude=0.0,
-               upper_angle=1.5, lower_angle=8.0, roundness=0.8),
-    'o': Shape(upper=0.5, lower=-0.8, width=2.4, protrude=0.8, corner_protrude=0.4,
-               upper_angle=1.0, lower_angle=8.0, roundness=0.88),
+    # A flat slit: the middle keeps most of the small centre opening.
+    'u': Shape(upper=0.15, lower=-0.2, width=2.5, protrude=0.15, corner_protrude=0.05,
+               upper_angle=0.0, lower_angle=3.0, roundness=0.9),
+    'e': Shape(upper=0.45, lower=-0.95, width=3.4, protrude=0.1, corner_protrude=0.0,
+               upper_angle=1.5, lower_angle=9.5, roundness=0.8),
+    'o': Shape(upper=0.4, lower=-0.65, width=2.4, protrude=0.8, corner_protrude=0.4,
+               upper_angle=1.0, lower_angle=7.0, roundness=0.88),
 }
 ORDER = 'aiueo'
 
 REST = Shape(upper=0.0, lower=0.0, width=3.0)
 
+# Speech runs at about 6 to 7 morae a second. At the default speed a frame of
+# rate 1 takes 9 pictures at 60 Hz, about 150 ms: one mora, said with care.
 VOWEL_RATE = 1.0     # a bare vowel: one mora
 ONSET_RATE = 0.4     # consonant onsets
 RELEASE_RATE = 0.7   # the vowel after an onset: onset + release is about one mora
@@ -78,11 +92,17 @@ def signs():
     table = [('rest', [(1.0, REST)])]
     for v in ORDER:
         table.append((v, [(VOWEL_RATE, VOWELS[v])]))
-    # Syllabic n: relaxed, nearly closed, with the width of the vowel before it.
+    # Syllabic n takes its place of articulation from the sound after it; the
+    # lips close only before m, b, p, and those signs close them themselves. On
+    # its own it is a relaxed mouth a third as open as the vowel before it,
+    # never shut, so it cannot pass for a bilabial.
     for v in ORDER:
         s = VOWELS[v]
-        table.append(('n_' + v, [(0.8, Shape(0.08, -0.07, s.width, s.protrude * 0.5,
-                                             s.corner_protrude * 0.5, 0.0, 1.0))]))
+        third = lambda x: round(x / 3, 3)
+        n = Shape(third(s.upper), third(s.lower), s.width, s.protrude * 0.5,
+                  s.corner_protrude * 0.5, third(s.upper_angle), third(s.lower_angle),
+                  s.roundness)
+        table.append(('n_' + v, [(0.8, n)]))
     # m, b, p: lips pressed together (a short frame), then released into the vowel.
     for v in ORDER:
         s = VOWELS[v]
@@ -94,20 +114,28 @@ def signs():
         s = VOWELS[v]
         table.append(('k_' + v, [(ONSET_RATE * 0.875, s.scaled(0.45)), (RELEASE_RATE, s)]))
     # s: teeth close together behind lips spread a little wider than the
-    # vowel's (before u and o the lips already round, so stay narrow).
+    # vowel's (before o, rounded, and u, compressed, they stay narrow).
     for v in ORDER:
         s = VOWELS[v]
         onset = Shape(0.3, -0.3, min(s.width + 0.3, 3.6), s.protrude * 0.5,
                       s.corner_protrude * 0.5, 0.0, 1.0, 0.8)
         table.append(('s_' + v, [(ONSET_RATE, onset), (RELEASE_RATE, s)]))
-    # wa: a rounded onset, then a.
-    table.append(('wa', [(ONSET_RATE, Shape(0.2, -0.25, 2.2, 0.6, 0.35, 0.0, 3.0, 0.8)),
-                         (RELEASE_RATE, VOWELS['a'])]))
-    # Geminate: a held closure of about one mora, keeping the vowel's width.
+    # wa: the w is made with the compressed lips of u, not a pout, then a.
+    table.append(('wa', [(ONSET_RATE, VOWELS['u']), (RELEASE_RATE, VOWELS['a'])]))
+    # Geminate (small tsu): it holds the closure or narrowing of the consonant
+    # after it. Most geminates stand before k, s or t, where the lips stay apart,
+    # so the sign is a held, almost shut mouth, not a lip closure: jaw raised,
+    # teeth close, lips a crack apart at the vowel's width. The first frame moves
+    # there, the second holds it. Before m, b, p the next sign's own closing
+    # frame shuts the lips.
+    # A geminate closure lasts about 2.8 times a single one (Han 1992, Phonetica
+    # 49): the hold of 0.65 here plus the next sign's onset (0.35 to 0.4) is
+    # 2.6 to 2.9 onsets.
     for v in ORDER:
         s = VOWELS[v]
-        hold = closed(s.width, 0.1, s.corner_protrude * 0.5)
-        table.append(('Q_' + v, [(0.4, hold), (0.6, hold)]))
+        hold = Shape(0.08, -0.12, s.width, s.protrude * 0.5, s.corner_protrude * 0.5,
+                     0.0, 1.0, s.roundness)
+        table.append(('Q_' + v, [(0.3, hold), (0.35, hold)]))
     return table
 
 
