@@ -183,4 +183,14 @@ QString ParseRefusalMessage(ParseFailure why)
     return QStringLiteral("Unsupported character(s) in the string");
 }
 
+QString StartRefusal(QStringView boxText, QStringView reading, const QString& readingRefusal)
+{
+    if (!reading.isEmpty())
+        return QString();
+    if (!readingRefusal.isEmpty())
+        return readingRefusal;
+    const bool blank = std::all_of(boxText.begin(), boxText.end(), [](QChar c) { return c.isSpace(); });
+    return blank ? QString() : ParseRefusalMessage(ParseFailure::UnsupportedCharacter);
+}
+
 }  // namespace oralis

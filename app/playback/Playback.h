@@ -108,4 +108,11 @@ std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera,
 // The message for a reading ParseKana refused.
 QString ParseRefusalMessage(ParseFailure why);
 
+// What the start command shows instead of playing the word box's `reading`,
+// or empty when the reading may go on to the parser. A box that holds text
+// without a reading would play only the rest shape: it is refused with the
+// reason the box gave (`readingRefusal`, a number that cannot be read), else
+// as unsupported characters.
+QString StartRefusal(QStringView boxText, QStringView reading, const QString& readingRefusal);
+
 }  // namespace oralis

@@ -6,7 +6,6 @@
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
-#include <algorithm>
 #include <cstdio>
 
 namespace oralis {
@@ -56,10 +55,10 @@ void KanaLineEdit::inputMethodEvent(QInputMethodEvent* event)
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    commitReading_ = composition_.commit(event->commitString(), event->preeditString());
-    if (!commitReading_)
-        commitReading_ = mecabReading(event->commitString());
-    resultReading_ = commitReading_.value_or(QString());
+    commitReading_ = TextReading{composition_.commit(event->commitString(), event->preeditString()), {}};
+    if (!commitReading_.reading)
+        commitReading_ = readText(event->commitString());
+    resultReading_ = commitReading_.reading.value_or(QString());
     committing_ = true;
     changedByCommit_ = false;
     QLineEdit::inputMethodEvent(event);
@@ -80,17 +79,9 @@ void KanaLineEdit::onTextChanged(const QString& text)
     announce(readText(text));
 }
 
-std::optional<QString> KanaLineEdit::readText(const QString& text)
+TextReading KanaLineEdit::readText(const QString& text)
 {
-    if (std::optional<QString> own = OwnReading(text))
-        return own;
-    // ASCII is either romaji on its way (a syllable half typed) or something
-    // the dictionary does not know; asking it would only load it early, or
-    // tell a learner who types romaji that romaji is what to type.
-    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii)
-        return std::nullopt;
-    return mecabReading(text);
+    return ReadTypedText(text, [this](const QString& rest) { return mecabReading(rest); });
 }
 
 std::optional<QString> KanaLineEdit::mecabReading(const QString& text)
@@ -106,9 +97,10 @@ std::optional<QString> KanaLineEdit::mecabReading(const QString& text)
     return reading;
 }
 
-void KanaLineEdit::announce(const std::optional<QString>& reading)
+void KanaLineEdit::announce(const TextReading& reading)
 {
-    reading_ = reading.value_or(QString());
+    reading_ = reading.reading.value_or(QString());
+    refusal_ = reading.refusal;
     emit readingChanged(reading_);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/KanaReading.h"
+#include "model/NumberReading.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -26,6 +27,9 @@ public:
     QString lastResultReading() const { return resultReading_; }
     // The reading last announced through readingChanged.
     QString reading() const { return reading_; }
+    // Why that reading is empty when a number in the text cannot be read
+    // (what to type instead); empty otherwise.
+    QString readingRefusal() const { return refusal_; }
 
     // Kanji are read with `reader` instead of the program's shared one.
     void setMecabReader(MecabReader* reader) { mecab_ = reader; }
@@ -44,22 +48,22 @@ protected:
 
 private:
     void onTextChanged(const QString& text);
-    // The reading of text that came without a composition behind it: its own
-    // kana or romaji, else MeCab's reading.
-    std::optional<QString> readText(const QString& text);
+    // The reading of text that came without a composition behind it.
+    TextReading readText(const QString& text);
     // MeCab's reading; the first time MeCab turns out to be missing, the
     // learner is told how to do without it.
     std::optional<QString> mecabReading(const QString& text);
-    void announce(const std::optional<QString>& reading);
+    void announce(const TextReading& reading);
 
     MecabReader* mecab_ = nullptr;
     bool imeOpen_ = true;
     CompositionReading composition_;
     bool committing_ = false;
     bool changedByCommit_ = false;
-    std::optional<QString> commitReading_;
+    TextReading commitReading_;
     QString resultReading_;
     QString reading_;
+    QString refusal_;
 };
 
 }  // namespace oralis

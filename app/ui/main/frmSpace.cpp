@@ -302,6 +302,11 @@ void frmSpace::SetReading(const QString& reading)
 
 bool frmSpace::StartReading(const QString& reading)
 {
+    const QString refusal = StartRefusal(InputArea->text(), reading, InputArea->readingRefusal());
+    if (!refusal.isEmpty()) {
+        ShowMessage(this, refusal);
+        return false;
+    }
     ParseFailure why = ParseFailure::None;
     if (ParseKana(reading, syllables, &why) != -1) {
         ShowMessage(this, ParseRefusalMessage(why));

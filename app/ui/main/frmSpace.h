@@ -39,7 +39,8 @@ public:
     // Writes the sign table to `path`; false with a reason when it cannot.
     bool Pattern_Save(const QString& path, QString* whyNot);
     // Parses FuriganaStr (or `reading`) into the window's syllable arrays and
-    // plays it; shows the message itself and returns false when it refuses.
+    // plays it; shows the message itself and returns false when it refuses,
+    // a word box holding text without a reading included.
     bool StartReading(const QString& reading);
     // Plays the syllables already parsed; false (after a message) when the
     // speed or the rest sign make playback impossible.

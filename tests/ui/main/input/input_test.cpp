@@ -17,6 +17,7 @@
 #include <memory>
 
 using namespace oralis;
+using oralis::testing::ModalWatcher;
 using oralis::testing::PlayedSigns;
 using oralis::testing::RecordingLip;
 
@@ -153,13 +154,34 @@ private slots:
         QCOMPARE(Start(), (QList<int>{0, 20, 26}));
     }
 
-    void textWithoutReadingLeavesItEmpty()
+    // A word without a reading would play only the rest shape: スタート
+    // refuses it, with the number reader's advice when a number was the cause.
+    void textWithoutReadingIsRefusedAtStart()
     {
-        box()->setText(QStringLiteral("sakana"));
-        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｻｶﾅ"));
         box()->setText(QStringLiteral("123"));
-        QVERIFY(main_->FuriganaTxt->text().isEmpty());
-        QCOMPARE(Start(), (QList<int>{0}));
+        QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ﾋｬｸﾆｼﾞｭｰｻﾝ"));
+
+        const std::pair<const char16_t*, QString> refused[] = {
+            {u"ｘｙｚ", QStringLiteral("Unsupported character(s) in the string")},
+            {u"5枚", QStringLiteral("Numbers with 枚 cannot be read: type the number in kana")},
+        };
+        for (const auto& [text, message] : refused) {
+            box()->clear();
+            Commit(box(), QString::fromUtf16(text));
+            QVERIFY(main_->FuriganaTxt->text().isEmpty());
+            QString shown;
+            ModalWatcher watcher([&](QWidget* modal) {
+                auto* m = qobject_cast<QMessageBox*>(modal);
+                if (!m)
+                    return false;
+                shown = m->text();
+                m->button(QMessageBox::Ok)->click();
+                return true;
+            });
+            QVERIFY(Start().isEmpty());
+            QVERIFY(watcher.Seen());
+            QCOMPARE(shown, message);
+        }
     }
 
     void focusClearsTheBoxAndSwitchesTheInputMethod()
