@@ -1,30 +1,56 @@
 #!/bin/sh
-# Builds the fuzz targets with clang into build-fuzz and runs each for a minute.
+# Builds the fuzz targets with clang into build-fuzz and runs a bounded
+# campaign: FUZZ_RUNS runs per target (10 million unless told), each target
+# stopped after FUZZ_SECONDS (15 minutes unless told) should it be slower.
+# FUZZ_TARGETS picks some of the targets (all four unless told).
 # Exits non-zero when a target crashes or fails an invariant; the input that
-# did it is left in build-fuzz/ as crash-* (or leak-*, timeout-*).
+# did it is left in build-fuzz/ as crash-* (or leak-*, timeout-*). A target
+# that the time cap stopped short of its runs is reported, not failed.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
-seconds=${FUZZ_SECONDS:-60}
+runs=${FUZZ_RUNS:-10000000}
+seconds=${FUZZ_SECONDS:-900}
+targets=${FUZZ_TARGETS:-lip_table_fuzz kana_parser_fuzz word_list_fuzz typed_reading_fuzz}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DORALIS_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target lip_table_fuzz kana_parser_fuzz
+# shellcheck disable=SC2086
+cmake --build "$build" --target $targets
 
-# Seeds: the shipped table and a few readings, so the run starts past the
-# trivial inputs.
-mkdir -p "$build/corpus/lip_table" "$build/corpus/kana_parser"
-cp "$root/data/LipPosition.csv" "$build/corpus/lip_table/shipped.csv"
-printf '\357\275\266\357\276\236\357\275\257\357\275\272\357\275\263' > "$build/corpus/kana_parser/gakkou"
-printf '\357\276\204\357\275\263\357\275\267\357\275\256\357\275\263' > "$build/corpus/kana_parser/toukyou"
+# Seeds: the shipped files and a few readings and typed words, so the run
+# starts past the trivial inputs.
+corpus="$build/corpus"
+mkdir -p "$corpus/lip_table" "$corpus/kana_parser" "$corpus/word_list" "$corpus/typed_reading"
+cp "$root/data/LipPosition.csv" "$corpus/lip_table/shipped.csv"
+printf '\357\275\266\357\276\236\357\275\257\357\275\272\357\275\263' > "$corpus/kana_parser/gakkou"
+printf '\357\276\204\357\275\263\357\275\267\357\275\256\357\275\263' > "$corpus/kana_parser/toukyou"
+cp "$root/data/JSLdefault.txt" "$corpus/word_list/shipped.txt"
+printf '"ｶﾞｯｺｳ", "学校, 校舎"\r\n,空\r\nｻｶﾅ,魚\r\n\r\nｱﾄ,後\r\n' > "$corpus/word_list/quoted"
+# The first byte of a typed text says what the stand-in dictionary knows.
+n=0
+for text in 'sakana' "kin'en" 'がっこう' '2024年に' '３本の魚' '1,000円' '2億5000万人' '3.5' '5枚' 'ｘｙｚ'; do
+    n=$((n + 1))
+    printf "\\00$((n % 3))%s" "$text" > "$corpus/typed_reading/seed$n"
+done
 
 status=0
-for target in lip_table_fuzz kana_parser_fuzz; do
-    corpus="$build/corpus/${target%_fuzz}"
-    echo "== $target for ${seconds}s"
-    if ! (cd "$build" && "$build/bin/$target" -max_total_time="$seconds" -rss_limit_mb=2048 "$corpus" 2>"$build/$target.log"); then
+for target in $targets; do
+    log="$build/$target.log"
+    echo "== $target: $runs runs, at most ${seconds}s"
+    if ! (cd "$build" && "$build/bin/$target" -runs="$runs" -max_total_time="$seconds" -rss_limit_mb=2048 \
+              "$corpus/${target%_fuzz}" 2>"$log"); then
         status=1
-        echo "$target FAILED, see $build/$target.log"
+        echo "$target FAILED, see $log"
     fi
-    grep -E "^Done [0-9]+ runs" "$build/$target.log" || tail -n 20 "$build/$target.log"
+    done_line=$(grep -E "^Done [0-9]+ runs" "$log" || true)
+    if [ -z "$done_line" ]; then
+        tail -n 20 "$log"
+        continue
+    fi
+    echo "$done_line"
+    made=$(echo "$done_line" | sed -E 's/^Done ([0-9]+) runs.*/\1/')
+    if [ "$made" -lt "$runs" ]; then
+        echo "$target stopped by the time cap after $made of $runs runs"
+    fi
 done
 exit $status
