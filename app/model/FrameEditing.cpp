@@ -26,6 +26,15 @@ bool Refuse(QString* whyNot, const QString& text)
     return false;
 }
 
+SignEntry* SignInTable(SignTable& table, int16_t sign, QString* whyNot)
+{
+    if (sign < 0 || sign >= table.SignCount || sign >= kSignSlots) {
+        Refuse(whyNot, QStringLiteral("Sign %1 is not in the table").arg(sign));
+        return nullptr;
+    }
+    return &table[sign];
+}
+
 }  // namespace
 
 int UpTxValue(int element)
@@ -167,39 +176,66 @@ QString FrameNumberMessage(FrameNumberCheck check)
     return QStringLiteral("Frame Number exceeds");
 }
 
-bool AddFrame(SignEntry& sign, QString* whyNot)
+bool StoreFrame(SignTable& table, int16_t sign, int16_t frame, const FieldTexts& texts,
+                const QLocale& locale, QString* whyNot)
 {
-    if (sign.FrameCount >= kMaxFrameCount)
-        return Refuse(whyNot, QStringLiteral("Cannot add: a sign holds at most %1 frames").arg(kMaxFrameCount));
-    sign.Frames.resize(static_cast<size_t>(sign.FrameCount));
-    sign.Frames.push_back(LipFrame::fresh());
-    ++sign.FrameCount;
+    SignEntry* entry = SignInTable(table, sign, whyNot);
+    if (!entry)
+        return false;
+    if (frame < 0 || frame >= entry->FrameCount || frame >= static_cast<int>(entry->Frames.size()))
+        return Refuse(whyNot, FrameNumberMessage(FrameNumberCheck::Exceeds));
+    if (!StoreFields(texts, entry->Frames[static_cast<size_t>(frame)], locale, whyNot))
+        return false;
+    table.UnsavedChanges = true;
     return true;
 }
 
-bool DeleteFrame(SignEntry& sign, int16_t index, QString* whyNot)
+bool AddFrame(SignTable& table, int16_t sign, QString* whyNot)
 {
-    if (sign.FrameCount < 1)
-        return Refuse(whyNot, kNoFrameMessage);
-    if (sign.FrameCount == 1)
-        return Refuse(whyNot, kCannotDeleteMessage);
-    if (index < 0)
-        return Refuse(whyNot, FrameNumberMessage(FrameNumberCheck::BelowOne));
-    if (index >= sign.FrameCount)
-        return Refuse(whyNot, FrameNumberMessage(FrameNumberCheck::Exceeds));
+    SignEntry* entry = SignInTable(table, sign, whyNot);
+    if (!entry)
+        return false;
+    if (entry->FrameCount >= kMaxFrameCount)
+        return Refuse(whyNot, QStringLiteral("Cannot add: a sign holds at most %1 frames").arg(kMaxFrameCount));
+    entry->Frames.resize(static_cast<size_t>(entry->FrameCount));
+    entry->Frames.push_back(LipFrame::fresh());
+    ++entry->FrameCount;
+    table.UnsavedChanges = true;
+    return true;
+}
+
+std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index, QString* whyNot)
+{
+    SignEntry* entry = SignInTable(table, sign, whyNot);
+    if (!entry)
+        return std::nullopt;
+    const int n = entry->FrameCount;
+    QString refusal;
+    if (n < 1)
+        refusal = kNoFrameMessage;
+    else if (n == 1)
+        refusal = kCannotDeleteMessage;
+    else if (index < 0)
+        refusal = FrameNumberMessage(FrameNumberCheck::BelowOne);
+    else if (index >= n)
+        refusal = FrameNumberMessage(FrameNumberCheck::Exceeds);
+    if (!refusal.isEmpty()) {
+        Refuse(whyNot, refusal);
+        return std::nullopt;
+    }
 
     // Only the values with a field move; the unused fourth points stay with
     // their position, as they do through Set.
-    const int n = sign.FrameCount;
     for (int j = index; j < n - 1; ++j) {
-        LipFrame& to = sign.Frames[static_cast<size_t>(j)];
-        const LipFrame& from = sign.Frames[static_cast<size_t>(j + 1)];
+        LipFrame& to = entry->Frames[static_cast<size_t>(j)];
+        const LipFrame& from = entry->Frames[static_cast<size_t>(j + 1)];
         for (int slot = 0; slot < kEditFieldCount; ++slot)
             to[SlotValue(slot)] = from[SlotValue(slot)];
     }
-    sign.Frames.resize(static_cast<size_t>(n - 1));
-    sign.FrameCount = static_cast<int16_t>(n - 1);
-    return true;
+    entry->Frames.resize(static_cast<size_t>(n - 1));
+    entry->FrameCount = static_cast<int16_t>(n - 1);
+    table.UnsavedChanges = true;
+    return std::min<int16_t>(index, static_cast<int16_t>(n - 2));
 }
 
 std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
@@ -214,6 +250,7 @@ std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
     entry.Frames.assign(1, LipFrame::fresh());
     entry.FrameCount = 1;
     table.SignCount = static_cast<int16_t>(n + 1);
+    table.UnsavedChanges = true;
     return n;
 }
 

@@ -72,17 +72,30 @@ QString FrameNumberMessage(FrameNumberCheck check);
 inline const QString kNoFrameMessage = QStringLiteral("This sign has no frame: use Add Frame");
 inline const QString kCannotDeleteMessage = QStringLiteral("Cannot delete!");
 
-// Appends a new frame (velocity rate 1, all else 0). Refuses, with a reason,
-// when the sign already holds the most frames a 16-bit count allows.
-bool AddFrame(SignEntry& sign, QString* whyNot = nullptr);
+// The operations below change the table only when they succeed, and then
+// mark it as holding unsaved changes; a refusal changes nothing, gives the
+// reason, and refuses a sign outside 0..SignCount-1 as well, since a change
+// there would never be saved.
 
-// Removes frame `index`; the frames after it move one place to the front.
-// Refuses, changing nothing, when it would leave the sign without a frame or
-// when `index` names no frame.
-bool DeleteFrame(SignEntry& sign, int16_t index, QString* whyNot = nullptr);
+// Set: writes the field texts into frame `frame` of sign `sign` (see
+// StoreFields). Refused when the pair names no frame or a field is not a number.
+bool StoreFrame(SignTable& table, int16_t sign, int16_t frame, const FieldTexts& texts,
+                const QLocale& locale, QString* whyNot = nullptr);
+
+// Appends a new frame (velocity rate 1, all else 0) to sign `sign`. Refused
+// when the sign already holds the most frames a 16-bit count allows.
+bool AddFrame(SignTable& table, int16_t sign, QString* whyNot = nullptr);
+
+// Removes frame `index` of sign `sign`; the frames after it move one place to
+// the front. Returns the frame to show next: the one now standing at `index`,
+// or the new last frame when the last one went, so that the frame number and
+// the fields never name a frame that is gone. Refused when it would leave the
+// sign without a frame or when `index` names no frame.
+std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index,
+                                   QString* whyNot = nullptr);
 
 // Makes entry SignCount a new sign (blank name, one new frame) and counts it.
-// Returns its index; empty, with a reason, when every entry is in use.
+// Returns its index; refused when every entry is in use.
 std::optional<int16_t> AddSign(SignTable& table, QString* whyNot = nullptr);
 
 // What the editor's Action plays: the rest shape (frame 0 of sign 0) and every

@@ -190,6 +190,7 @@ int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString
     }
 
     scratch.SignCount = static_cast<int16_t>(last + 1);
+    scratch.UnsavedChanges = false;
     table = std::move(scratch);
     return -1;
 }

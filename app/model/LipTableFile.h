@@ -10,10 +10,10 @@
 
 namespace oralis {
 
-// Reads `path` into `table`. Returns -1 on success, 0 on failure. On failure
-// `table` is left exactly as it was and `whyNot` (when given) says why, with
-// the line number where the reader stopped. The file may be UTF-8 (with or
-// without BOM) or CP932.
+// Reads `path` into `table`. Returns -1 on success, with the table then holding
+// no unsaved changes; 0 on failure. On failure `table` is left exactly as it
+// was and `whyNot` (when given) says why, with the line number where the
+// reader stopped. The file may be UTF-8 (with or without BOM) or CP932.
 int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot = nullptr);
 
 // The same reader over bytes already in memory (for tests and the fuzzer).

@@ -63,6 +63,9 @@ constexpr int kMaxFrameCount = 32767;
 struct SignTable {
     std::array<SignEntry, kSignSlots> entries;
     int16_t SignCount = 0;
+    // The editing operations have changed the table since it was last loaded
+    // or saved: ending the program or opening another table would lose that.
+    bool UnsavedChanges = false;
 
     SignEntry& operator[](int s) { return entries[static_cast<size_t>(s)]; }
     const SignEntry& operator[](int s) const { return entries[static_cast<size_t>(s)]; }

@@ -1,5 +1,6 @@
 #include "ui/editor/EditFrm.h"
 
+#include "model/DataPlaces.h"
 #include "model/ProgramState.h"
 #include "ui/Common.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
@@ -32,10 +33,8 @@ void Draw(const LipExports& lip, const LipFrame& frame)
 void OpenEditor(frmSpace& main)
 {
     auto* editor = main.findChild<EditFrm*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!editor) {
+    if (!editor)
         editor = new EditFrm(main);
-        main.setUnsavedChangesProbe([e = QPointer<EditFrm>(editor)] { return e && e->TableChanged; });
-    }
     editor->FillSignList();
     editor->show();
     editor->raise();
@@ -206,15 +205,7 @@ void EditFrm::ShowEditFields()
 
 bool EditFrm::StoreFrameFields(int16_t sign, int16_t frame, QString* whyNot)
 {
-    if (sign < 0 || sign >= kSignSlots)
-        return false;
-    SignEntry& entry = Program().signTable[sign];
-    if (frame < 0 || frame >= entry.FrameCount || frame >= static_cast<int>(entry.Frames.size())) {
-        if (whyNot)
-            *whyNot = FrameNumberMessage(FrameNumberCheck::Exceeds);
-        return false;
-    }
-    return StoreFields(CurrentTexts(), entry.Frames[static_cast<size_t>(frame)], QLocale::system(), whyNot);
+    return StoreFrame(Program().signTable, sign, frame, CurrentTexts(), QLocale::system(), whyNot);
 }
 
 frmCopy* EditFrm::CopyDialog()
@@ -378,7 +369,7 @@ void EditFrm::AddFrameClicked()
     if (!CurrentSignInTable())
         return;
     QString why;
-    if (!AddFrame(Current(), &why)) {
+    if (!AddFrame(Program().signTable, CurrentSign, &why)) {
         ShowMessage(this, why);
         return;
     }
@@ -401,12 +392,17 @@ void EditFrm::DeleteFrameClicked()
     if (!k)
         return;
     QString why;
-    if (!DeleteFrame(sign, *k, &why)) {
+    const std::optional<int16_t> next = DeleteFrame(Program().signTable, CurrentSign, *k, &why);
+    if (!next) {
         ShowMessage(this, why);
         return;
     }
+    // The fields held the frame that is gone: left there, Set would write it
+    // over the frame that took its place.
+    SetFrameNoQuietly(QString::number(*next + 1));
     ShowTotal(sign.FrameCount);
-    ShowEditFields();
+    LoadFrameFields(CurrentSign, *next);
+    FrameChanged = false;
 }
 
 void EditFrm::CopyFromClicked()
@@ -456,6 +452,16 @@ void EditFrm::SaveClicked()
     chooser.LoadMode = false;
     chooser.SetHeading(QStringLiteral("File Save"));
     chooser.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
+    // An installed program's folder cannot be written, and a table saved
+    // anywhere but the user's data folder would not be the one read at the next
+    // start. Only the first Save of a run goes there: after it the chooser
+    // stays wherever the teacher took it.
+    static bool saveFolderOffered = false;
+    if (!saveFolderOffered) {
+        saveFolderOffered = true;
+        if (const std::optional<QString> folder = TableSaveFolder(ProgramFolder(), UserDataFolder()))
+            chooser.SetFolder(*folder);
+    }
     chooser.exec();
     if (!chooser.Rtn)
         return;

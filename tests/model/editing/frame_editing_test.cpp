@@ -1,7 +1,9 @@
 #include "model/FrameEditing.h"
+#include "model/LipTableFile.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 namespace oralis {
@@ -246,21 +248,32 @@ TEST(FrameNumber, ReadsTheBoxAsAnIndexOrSaysWhyNot)
     EXPECT_FALSE(FrameNumberMessage(C::Empty).isEmpty());
 }
 
-TEST(DeleteFrame, LaterFramesMoveToTheFront)
+// A table of `sign` in entry 1, as the editor works on it.
+SignTable TableWith(const SignEntry& sign)
+{
+    SignTable table;
+    table[1] = sign;
+    table.SignCount = 2;
+    return table;
+}
+
+TEST(DeleteFrame, LaterFramesMoveToTheFrontAndTheFrameThereIsShown)
 {
     struct Case {
         int16_t index;
         std::vector<float> left;
+        int16_t shown;
     };
     const Case cases[] = {
-        {0, {2, 3, 4}},
-        {1, {1, 3, 4}},
-        {3, {1, 2, 3}},
+        {0, {2, 3, 4}, 0},
+        {1, {1, 3, 4}, 1},
+        {3, {1, 2, 3}, 2},  // the last frame went: the new last one
     };
     for (const Case& c : cases) {
-        SignEntry s = SignWithRates({1, 2, 3, 4});
-        const SignEntry before = s;
-        ASSERT_TRUE(DeleteFrame(s, c.index)) << c.index;
+        SignTable t = TableWith(SignWithRates({1, 2, 3, 4}));
+        const SignEntry before = t[1];
+        ASSERT_EQ(DeleteFrame(t, 1, c.index), c.shown) << c.index;
+        const SignEntry& s = t[1];
         EXPECT_EQ(s.FrameCount, 3);
         EXPECT_EQ(Rates(s), c.left);
         // Whole frames move, not only the velocity rate.
@@ -283,20 +296,22 @@ TEST(DeleteFrame, RefusesWithoutChangingTheSign)
         {SignWithRates({1, 2, 3}), -1, FrameNumberMessage(FrameNumberCheck::BelowOne)},
     };
     for (const Case& c : cases) {
-        SignEntry s = c.sign;
+        SignTable t = TableWith(c.sign);
         QString why;
-        EXPECT_FALSE(DeleteFrame(s, c.index, &why));
+        EXPECT_FALSE(DeleteFrame(t, 1, c.index, &why));
         EXPECT_EQ(why, c.message);
-        EXPECT_EQ(s.FrameCount, c.sign.FrameCount);
-        EXPECT_EQ(Rates(s), Rates(c.sign));
+        EXPECT_EQ(t[1].FrameCount, c.sign.FrameCount);
+        EXPECT_EQ(Rates(t[1]), Rates(c.sign));
     }
 }
 
 TEST(AddFrame, AppendsAFreshFrame)
 {
-    for (SignEntry s : {SignWithRates({}), SignWithRates({2, 3, 4})}) {
+    for (const SignEntry& sign : {SignWithRates({}), SignWithRates({2, 3, 4})}) {
+        SignTable t = TableWith(sign);
+        const SignEntry& s = t[1];
         const int before = s.FrameCount;
-        ASSERT_TRUE(AddFrame(s));
+        ASSERT_TRUE(AddFrame(t, 1));
         ASSERT_EQ(s.FrameCount, before + 1);
         ASSERT_EQ(s.Frames.size(), size_t(before + 1));
         LipFrame expected;
@@ -310,14 +325,15 @@ TEST(AddFrame, AppendsAFreshFrame)
 
 TEST(AddFrame, RefusedWhenTheCountIsFull)
 {
-    SignEntry s;
-    s.Frames.assign(kMaxFrameCount, LipFrame::fresh());
-    s.FrameCount = kMaxFrameCount;
+    SignEntry full;
+    full.Frames.assign(kMaxFrameCount, LipFrame::fresh());
+    full.FrameCount = kMaxFrameCount;
+    SignTable t = TableWith(full);
     QString why;
-    EXPECT_FALSE(AddFrame(s, &why));
+    EXPECT_FALSE(AddFrame(t, 1, &why));
     EXPECT_FALSE(why.isEmpty());
-    EXPECT_EQ(s.FrameCount, kMaxFrameCount);
-    EXPECT_EQ(s.Frames.size(), size_t(kMaxFrameCount));
+    EXPECT_EQ(t[1].FrameCount, kMaxFrameCount);
+    EXPECT_EQ(t[1].Frames.size(), size_t(kMaxFrameCount));
 }
 
 TEST(AddSign, TakesEntrySignCountWithABlankNameAndOneFrame)
@@ -345,6 +361,52 @@ TEST(AddSign, RefusedWhenEveryEntryIsInUse)
     EXPECT_FALSE(AddSign(table, &why));
     EXPECT_FALSE(why.isEmpty());
     EXPECT_EQ(table.SignCount, kSignSlots);
+}
+
+// Exit and Open ask before a table with unsaved changes is lost: every edit
+// marks it, a refused one changes nothing and leaves it unmarked, and only a
+// load that succeeds takes the mark away (a save does too, in the window).
+TEST(UnsavedChanges, EveryEditMarksTheTableUntilItIsLoaded)
+{
+    SignTable start;
+    start[0] = SignWithRates({1});
+    start[1] = SignWithRates({1, 2});
+    start[2] = SignWithRates({1});  // left over beyond SignCount
+    start.SignCount = 2;
+    const FieldTexts texts = FieldTextsOf(Numbered());
+
+    struct Case {
+        const char* edit;
+        std::function<bool(SignTable&)> apply;
+        bool done;
+    };
+    const Case cases[] = {
+        {"Set", [&](SignTable& t) { return StoreFrame(t, 1, 1, texts, QLocale::c()); }, true},
+        {"Add Frame", [](SignTable& t) { return AddFrame(t, 1); }, true},
+        {"Delete Frame", [](SignTable& t) { return DeleteFrame(t, 1, 0).has_value(); }, true},
+        {"Add Char", [](SignTable& t) { return AddSign(t).has_value(); }, true},
+        {"Set beyond the frames", [&](SignTable& t) { return StoreFrame(t, 1, 2, texts, QLocale::c()); }, false},
+        {"Set beyond the table", [&](SignTable& t) { return StoreFrame(t, 2, 0, texts, QLocale::c()); }, false},
+        {"Add Frame beyond the table", [](SignTable& t) { return AddFrame(t, 2); }, false},
+        {"Delete the only frame", [](SignTable& t) { return DeleteFrame(t, 0, 0).has_value(); }, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit);
+        SignTable t = start;
+        EXPECT_EQ(c.apply(t), c.done);
+        EXPECT_EQ(t.UnsavedChanges, c.done);
+        if (!c.done) {
+            for (int sign : {0, 1, 2})
+                EXPECT_EQ(Rates(t[sign]), Rates(start[sign]));
+            EXPECT_EQ(t.SignCount, start.SignCount);
+            continue;
+        }
+        const QByteArray saved = FormatLipTable(t);
+        EXPECT_EQ(LoadLipTableFromBytes("0,rest,x", t), 0);
+        EXPECT_TRUE(t.UnsavedChanges);
+        EXPECT_EQ(LoadLipTableFromBytes(saved, t), -1);
+        EXPECT_FALSE(t.UnsavedChanges);
+    }
 }
 
 TEST(SignAction, StepsFollowTheSpeedAndEachVelocityRate)

@@ -60,29 +60,41 @@ private slots:
         QVERIFY(!s.editor->TableChanged);
     }
 
-    void deleteFrameMovesLaterFramesForward_data()
+    void deleteFrameShowsTheFrameNowAtItsNumber_data()
     {
         QTest::addColumn<QString>("number");
-        QTest::addColumn<std::vector<float>>("left");
-        QTest::newRow("middle") << "2" << std::vector<float>{1, 3};
-        QTest::newRow("last") << "3" << std::vector<float>{1, 2};
+        QTest::addColumn<std::vector<int>>("left");  // the frames left, by their old index
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("middle") << "2" << std::vector<int>{0, 2} << "2";
+        QTest::newRow("last") << "3" << std::vector<int>{0, 1} << "2";
     }
 
-    void deleteFrameMovesLaterFramesForward()
+    // Set right after Delete Frame must not write the deleted frame over the
+    // one that took its place.
+    void deleteFrameShowsTheFrameNowAtItsNumber()
     {
         QFETCH(QString, number);
-        QFETCH(std::vector<float>, left);
+        QFETCH(std::vector<int>, left);
+        QFETCH(QString, shown);
         EditorSession s;
         s.ChooseSign(1);
+        const std::vector<LipFrame> before = Program().signTable[1].Frames;
         s.Type("FrameNoTxt", number);
-        const QString vrate = s.Text("VrateTxt");
         s.Click("DeleteCmd");
 
-        QCOMPARE(Rates(1), left);
-        QCOMPARE(Program().signTable[1].FrameCount, int16_t(2));
         QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("2"));
-        QCOMPARE(s.Text("FrameNoTxt"), number);
-        QCOMPARE(s.Text("VrateTxt"), vrate);
+        QCOMPARE(s.Text("FrameNoTxt"), shown);
+        QCOMPARE(s.Fields().v, before[static_cast<size_t>(left[1])].v);
+
+        ModalScript set;
+        set.Answer();
+        s.Click("cmdSet");
+        QTRY_VERIFY(set.Done());
+        QCOMPARE(set.texts, QStringList{"Data updated"});
+        const SignEntry& sign = Program().signTable[1];
+        QCOMPARE(sign.FrameCount, int16_t(2));
+        for (size_t k = 0; k < left.size(); ++k)
+            QCOMPARE(sign.Frames[k].v, before[static_cast<size_t>(left[k])].v);
     }
 
     void deleteFrameRefusals_data()
@@ -342,6 +354,7 @@ private slots:
         s.Click("CmdSave");
         QTRY_VERIFY(cancelled.Done());
         QVERIFY(s.editor->TableChanged);
+        QVERIFY(Program().signTable.UnsavedChanges);
         QVERIFY(QDir(dir.path()).isEmpty());
 
         ModalScript saved;
@@ -349,6 +362,7 @@ private slots:
         s.Click("CmdSave");
         QTRY_VERIFY(saved.Done());
         QVERIFY(!s.editor->TableChanged);
+        QVERIFY(!Program().signTable.UnsavedChanges);
         QVERIFY(QFile::exists(dir.filePath("edited.csv")));
         s.Click("cmdClose");
         QVERIFY(!s.editor->isVisible());
