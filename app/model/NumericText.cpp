@@ -145,4 +145,21 @@ QString FormatSingle(float value)
     return text.toUpper();
 }
 
+QString AsciiNumberText(QStringView text)
+{
+    QString out = text.toString();
+    for (QChar& c : out) {
+        const char16_t u = c.unicode();
+        if (u >= u'\uFF10' && u <= u'\uFF19')
+            c = QChar(u'0' + (u - u'\uFF10'));
+        else if (u == u'\uFF0E')
+            c = u'.';
+        else if (u == u'\uFF0B')
+            c = u'+';
+        else if (u == u'\uFF0D' || u == u'\u2212')
+            c = u'-';
+    }
+    return out;
+}
+
 }  // namespace oralis

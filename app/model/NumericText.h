@@ -22,4 +22,10 @@ std::optional<int16_t> RoundToInt16(double value);
 // table file and the editor write it: 1, 0.5, -12.25, 1E-05.
 QString FormatSingle(float value);
 
+// The ASCII form of a number typed or pasted in full width, as Japanese
+// keyboards and input methods give it: full-width digits, point, plus and
+// minus, and the minus sign U+2212, become 0-9 . + -; every other character
+// stays. One character for one, so a cursor keeps its place.
+QString AsciiNumberText(QStringView text);
+
 }  // namespace oralis

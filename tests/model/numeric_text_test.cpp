@@ -83,4 +83,24 @@ TEST(FormatSingle, ReadsBackToTheSameFloatForSixDigitValues)
     }
 }
 
+TEST(AsciiNumberText, FullWidthNumbersBecomeWhatTheReadersTake)
+{
+    const struct {
+        const char16_t* typed;
+        const char16_t* ascii;
+    } cases[] = {
+        {u"０１２３４５６７８９", u"0123456789"},
+        {u"－１２．５", u"-12.5"},
+        {u"−３", u"-3"},
+        {u"＋７", u"+7"},
+        {u"４００ｘ", u"400ｘ"},  // only number characters change
+        {u"1.5", u"1.5"},
+    };
+    for (const auto& c : cases) {
+        const QString typed = QString::fromUtf16(c.typed);
+        SCOPED_TRACE(typed.toStdString());
+        EXPECT_EQ(AsciiNumberText(typed), QString::fromUtf16(c.ascii));
+    }
+}
+
 }  // namespace

@@ -62,14 +62,14 @@ QStringList SignList::Items() const
 }
 
 SelectingBox::SelectingBox(QWidget* parent, bool selectOnFocus)
-    : QLineEdit(parent)
+    : NumberLineEdit(parent)
     , selectOnFocus_(selectOnFocus)
 {
 }
 
 void SelectingBox::focusInEvent(QFocusEvent* event)
 {
-    QLineEdit::focusInEvent(event);
+    NumberLineEdit::focusInEvent(event);
     if (!selectOnFocus_) {
         deselect();
         return;

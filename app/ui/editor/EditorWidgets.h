@@ -1,6 +1,8 @@
 // Small widgets and builders shared by the editor and its copy-from dialog.
 #pragma once
 
+#include "ui/NumberLineEdit.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPoint>
@@ -36,10 +38,10 @@ private:
     bool fromList_ = false;
 };
 
-// A text box that selects its whole text whenever it receives the focus (also
-// by mouse, where a line edit would otherwise just place the cursor) and
+// A number box that selects its whole text whenever it receives the focus
+// (also by mouse, where a line edit would otherwise just place the cursor) and
 // reports clicks.
-class SelectingBox : public QLineEdit {
+class SelectingBox : public NumberLineEdit {
     Q_OBJECT
 public:
     explicit SelectingBox(QWidget* parent = nullptr, bool selectOnFocus = true);

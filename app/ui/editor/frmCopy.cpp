@@ -3,6 +3,7 @@
 #include "model/FrameEditing.h"
 #include "model/ProgramState.h"
 #include "ui/Common.h"
+#include "ui/NumberLineEdit.h"
 #include "ui/editor/EditorWidgets.h"
 #include "ui/main/frmSpace.h"
 
@@ -37,7 +38,8 @@ frmCopy::frmCopy(frmSpace& main, QWidget* parent)
 
     EditorLabel(this, QStringLiteral("Label13"), QStringLiteral("Frame No"), 120, 660, 855, 255, 9.75);
 
-    FrameNoTxt = new QLineEdit(QStringLiteral("1"), this);
+    FrameNoTxt = new NumberLineEdit(this);
+    FrameNoTxt->setText(QStringLiteral("1"));
     FrameNoTxt->setObjectName(QStringLiteral("FrameNoTxt"));
     FrameNoTxt->setFont(NamedFont(QStringLiteral("Times New Roman"), 9.0, false));
     PlaceTwips(FrameNoTxt, 1080, 660, 375, 270);

@@ -1,6 +1,7 @@
 #include "ui/main/frmYesNo.h"
 
 #include "ui/Common.h"
+#include "ui/NumberLineEdit.h"
 #include "ui/dialogs/FormBackground.h"
 
 #include <QLabel>
@@ -31,7 +32,7 @@ frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
     PlaceTwips(Yes, 240, 120, 1035, 315);
     No = MakeButton(this, "No", QStringLiteral("終了"));
     PlaceTwips(No, 240, 480, 555, 315);
-    Text1 = new QLineEdit(this);
+    Text1 = new NumberLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     PlaceTwips(Text1, 1320, 480, 435, 255);
     Label1 = new QLabel(QStringLiteral("%"), this);
@@ -46,6 +47,8 @@ frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
     setTabOrder(No, Text1);
     setTabOrder(Text1, Repeat);
 
+    // Return in the speed box goes on too, with the speed just typed.
+    Yes->setDefault(true);
     connect(Yes, &QPushButton::clicked, this, [this] { Answer(0, true); });
     connect(No, &QPushButton::clicked, this, [this] { Answer(1, false); });
     connect(Repeat, &QPushButton::clicked, this, [this] { Answer(2, true); });
@@ -57,6 +60,9 @@ void frmYesNo::showEvent(QShowEvent* event)
 {
     if (MainSpeed)
         Text1->setText(MainSpeed->text());
+    // Return always means go on: left on the last button pressed, the focus
+    // would let a Return after "終了" end the next quiz at once.
+    Yes->setFocus();
     QDialog::showEvent(event);
 }
 
