@@ -1,9 +1,11 @@
 #include "ui/main/frmSpace.h"
 
+#include "model/DataPlaces.h"
 #include "model/LipTableFile.h"
 #include "model/ProgramState.h"
 #include "playback/ViewControl.h"
 #include "ui/Common.h"
+#include "ui/NumberLineEdit.h"
 #include "ui/dialogs/FormBackground.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/dialogs/frmAbout.h"
@@ -80,7 +82,7 @@ frmSpace::frmSpace(const LipExports* lip, const QString& tablePath, QWidget* par
     BuildWidgets();
     BuildMenus();
     PaintFormBackground(this, 1, QStringLiteral("B"));
-    StartUp(tablePath.isEmpty() ? ProgramFolder() + QStringLiteral("LipPosition.csv") : tablePath);
+    StartUp(tablePath.isEmpty() ? StartupTablePath(ProgramFolder(), UserDataFolder()) : tablePath);
 }
 
 frmSpace::~frmSpace() = default;
@@ -151,7 +153,8 @@ void frmSpace::BuildWidgets()
     named(Label4, "Label4", NamedFont(kButtonFont));
     PlaceTwips(Label4, 5760, 1080, 615, 375);
 
-    Text1 = new QLineEdit(QStringLiteral("500"), client);
+    Text1 = new NumberLineEdit(client);
+    Text1->setText(QStringLiteral("500"));
     named(Text1, "Text1", NamedFont(kTextFont));
     PlaceTwips(Text1, 6360, 1080, 495, 375);
 
@@ -164,6 +167,9 @@ void frmSpace::BuildWidgets()
     cmdInput->setIcon(PlayIcon());
     PlaceTwips(cmdInput, 7320, 1080, 1035, 435);
     connect(cmdInput, &QPushButton::clicked, this, [this] { StartReading(FuriganaStr); });
+    // Return ends the word as スタート does; while a word is being composed
+    // the box keeps Return for the input method.
+    connect(InputArea, &QLineEdit::returnPressed, cmdInput, &QPushButton::click);
 
     picSpace = new LipView(*this, client);
     PlaceTwips(picSpace, 120, 1560, 8175, 5775);
@@ -187,15 +193,18 @@ void frmSpace::BuildMenus()
         return a;
     };
 
-    QMenu* file = menu("FileMenus", QStringLiteral("ファイル"));
-    item(file, "mnuOpen", QStringLiteral("Open"), [this] { OpenLipTable(); });
-    item(file, "mnuExit", QStringLiteral("終了"), [this] { mnuExit_Click(); });
+    // Kana captions carry their key letter in brackets, as Japanese menus do.
+    QMenu* file = menu("FileMenus", QStringLiteral("ファイル(&F)"));
+    item(file, "mnuOpen", QStringLiteral("Open"), [this] { OpenLipTable(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    item(file, "mnuExit", QStringLiteral("終了"), [this] { mnuExit_Click(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* tools = menu("ToolMenus", QStringLiteral("ツール"));
+    QMenu* tools = menu("ToolMenus", QStringLiteral("ツール(&T)"));
     item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this); });
     item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
 
-    QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ"));
+    QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
 }
 
@@ -229,6 +238,10 @@ void frmSpace::StartUp(const QString& tablePath)
 
     QString why;
     tableLoaded_ = LoadLipTable(tablePath, program.signTable, &why) != 0;
+    // Which of the places won is not visible in the window: a teacher's own
+    // table and the shipped one look alike.
+    if (tableLoaded_)
+        ReportOnStderr(QStringLiteral("lip position table %1").arg(QDir::toNativeSeparators(tablePath)));
     if (!tableLoaded_) {
         ReportOnStderr(QStringLiteral("cannot load %1: %2").arg(QDir::toNativeSeparators(tablePath), why));
         chooserPending_ = true;
@@ -291,7 +304,11 @@ void frmSpace::Display(int16_t steps)
 
 bool frmSpace::Pattern_Save(const QString& path, QString* whyNot)
 {
-    return SaveLipTable(path, Program().signTable, whyNot);
+    SignTable& table = Program().signTable;
+    if (!SaveLipTable(path, table, whyNot))
+        return false;
+    table.UnsavedChanges = false;
+    return true;
 }
 
 void frmSpace::SetReading(const QString& reading)
@@ -329,6 +346,9 @@ bool frmSpace::PlayUtterance()
 
 void frmSpace::OpenLipTable()
 {
+    // Asked before the chooser opens, so that Cancel leaves everything as it was.
+    if (Program().signTable.UnsavedChanges && !ConfirmDiscard(this))
+        return;
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
     chooser.OptionInitialize();
     chooser.LoadMode = true;
@@ -388,6 +408,8 @@ void frmSpace::cmdHome_Click()
     CameraAzimuth = kHomeAzimuth;
     CameraElevation = 0.0f;
     FieldOfView = kHomeFieldOfView;
+    // The options must show the direction the view now has.
+    Option1[0]->setChecked(true);
     Display(0);
 }
 
@@ -399,7 +421,7 @@ void frmSpace::Option1_Click(int index)
 
 bool frmSpace::MayExit()
 {
-    return !(unsavedChanges_ && unsavedChanges_()) || ConfirmDiscard(this);
+    return !Program().signTable.UnsavedChanges || ConfirmDiscard(this);
 }
 
 void frmSpace::mnuExit_Click()

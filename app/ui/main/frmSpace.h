@@ -29,8 +29,8 @@ class frmSpace : public QMainWindow {
 public:
     // `lip` empty: bind libLip.so by name on the first renderer call.
     explicit frmSpace(const LipExports* lip = nullptr, QWidget* parent = nullptr);
-    // The same with the start-up table read from `tablePath` instead of
-    // LipPosition.csv in the program's folder (empty: the program's folder).
+    // The same with the start-up table read from `tablePath` instead of the
+    // first LipPosition.csv of the user's and the shipped places (empty: those).
     frmSpace(const LipExports* lip, const QString& tablePath, QWidget* parent = nullptr);
     ~frmSpace() override;
 
@@ -46,14 +46,11 @@ public:
     // speed or the rest sign make playback impossible.
     bool PlayUtterance();
     // Loads a table chosen in the file chooser; tells the user when it fails.
+    // Asks first when the table holds unsaved changes.
     void OpenLipTable();
 
     // The renderer exports this window calls.
     const LipExports& Lip();
-
-    // Asked before the program ends: true while the editor holds changes that
-    // were set but not saved.
-    void setUnsavedChangesProbe(std::function<bool()> probe) { unsavedChanges_ = std::move(probe); }
 
     // Empty once start-up has bound the renderer; otherwise the reason, which
     // has already been printed and shown, and the program must end.
@@ -104,11 +101,11 @@ private:
     void cmdHome_Click();
     void Option1_Click(int index);
     void mnuExit_Click();
-    // True when the program may end: nothing unsaved, or the user agreed.
+    // True when the program may end: no unsaved change to the table, or the
+    // user agreed to lose it.
     bool MayExit();
 
     std::optional<LipExports> injectedLip_;
-    std::function<bool()> unsavedChanges_;
     QString startupError_;
     bool tableLoaded_ = false;
     bool chooserPending_ = false;

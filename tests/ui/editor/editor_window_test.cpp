@@ -1,6 +1,13 @@
 // The editor window: choosing signs and frames, previews, Set, Action and
 // the questions about unsaved work.
 #include "EditorFixture.h"
+#include "ui/dialogs/Obtain_FilePath2.h"
+#include "ui/editor/frmCopy.h"
+#include "ui/main/Quiz.h"
+#include "ui/main/frmYesNo.h"
+
+#include <QAction>
+#include <QInputMethodEvent>
 
 namespace oralis::testing {
 
@@ -325,26 +332,96 @@ private slots:
         QVERIFY(!s.editor->TableChanged);
     }
 
-    void endingTheProgramAsksWhileSetChangesAreUnsaved()
+    void endingTheProgramOrOpeningATableAsksAfterEveryEdit_data()
     {
-        EditorSession s;
-        ModalScript set;
-        set.Answer();
-        s.Click("cmdSet");
-        QTRY_VERIFY(set.Done());
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Set") << "cmdSet";
+        QTest::newRow("Add Frame") << "AddCmd";
+        QTest::newRow("Delete Frame") << "DeleteCmd";
+        QTest::newRow("Add Char") << "cmdAddChar";
+    }
 
-        ModalScript cancel;
-        cancel.Answer(QMessageBox::Cancel);
+    // What would be lost is the table in memory, whatever the editor still
+    // counts as unsaved: its own Close forgets a Set once answered with OK.
+    void endingTheProgramOrOpeningATableAsksAfterEveryEdit()
+    {
+        QFETCH(QString, button);
+        EditorSession s;
+        s.ChooseSign(1);
+        ModalScript edit;
+        if (button == "cmdSet")
+            edit.Answer().Answer();  // "Data updated", then Close's question
+        s.Click(button);
+        s.Click("cmdClose");
+        QTRY_VERIFY(edit.Done());
+        QVERIFY(!s.editor->isVisible());
+
+        auto* exit = s.main->findChild<QAction*>("mnuExit");
+        auto* open = s.main->findChild<QAction*>("mnuOpen");
+        ModalScript cancel;  // and the chooser never opens
+        cancel.Answer(QMessageBox::Cancel).Answer(QMessageBox::Cancel).Answer(QMessageBox::Cancel);
+        exit->trigger();
         s.main->close();
+        open->trigger();
         QTRY_VERIFY(cancel.Done());
-        QCOMPARE(cancel.texts, QStringList{"Changes will be discarded"});
+        QCOMPARE(cancel.texts, QStringList(3, "Changes will be discarded"));
         QVERIFY(s.main->isVisible());
 
+        // A cancelled chooser has discarded nothing: the question stays.
         ModalScript ok;
-        ok.Answer(QMessageBox::Ok);
-        s.main->close();
+        ok.Answer(QMessageBox::Ok)
+            .In<Obtain_FilePath2>([](Obtain_FilePath2* c) { c->findChild<QPushButton*>("cmcancel")->click(); })
+            .Answer(QMessageBox::Ok);
+        open->trigger();
+        exit->trigger();
         QTRY_VERIFY(ok.Done());
         QVERIFY(!s.main->isVisible());
+
+        // Ending the program outside the application's loop makes every later
+        // modal loop return at once; a run of that loop, which clears this
+        // as it ends, lets the next row ask its questions.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+
+    // Coming from the word box with the input method on, a number box must
+    // neither compose nor keep full-width digits, which would read as 0.
+    void numberBoxesNeverComposeAndShowNumbersInAscii()
+    {
+        EditorSession s;
+        QStringList editorBoxes{"VrateTxt", "UpAngTx", "LwAngTx", "FrameNoTxt"};
+        for (int e = 0; e < kGridElements; ++e)
+            editorBoxes << SlotName(UpTxSlot(e)) << SlotName(LwTxSlot(e));
+        struct Window {
+            QWidget* window;
+            QStringList names;
+        };
+        const Window windows[] = {
+            {s.main.get(), {"Text1"}},
+            {&QuizDialog(*s.main), {"Text1"}},
+            {s.editor, editorBoxes},
+            {s.editor->CopyDialog(), {"FrameNoTxt"}},
+        };
+        for (const auto& [window, names] : windows) {
+            for (const QString& name : names) {
+                const QString where = window->objectName() + "." + name;
+                auto* box = window->findChild<QLineEdit*>(name);
+                QVERIFY2(box, qPrintable(where));
+                // What the platform's input method asks a widget taking the focus.
+                QInputMethodQueryEvent query(Qt::ImEnabled);
+                QCoreApplication::sendEvent(box, &query);
+                QVERIFY2(!query.value(Qt::ImEnabled).toBool(), qPrintable(where));
+                QVERIFY2(!box->testAttribute(Qt::WA_InputMethodEnabled), qPrintable(where));
+
+                // 1.5 is a frame number too: the frame boxes load frame 1.
+                box->selectAll();
+                box->insert(QString::fromUtf16(u"１．５"));
+                QInputMethodEvent commit;
+                commit.setCommitString(QString::fromUtf16(u"０"));
+                QCoreApplication::sendEvent(box, &commit);
+                QCOMPARE(box->text(), QString("1.50"));
+            }
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include "model/LipTableFile.h"
 #include "model/ProgramState.h"
+#include "ui/Common.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/LipView.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGlyphRun>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +22,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <QtTest>
 
 #include <memory>
@@ -254,9 +258,9 @@ private slots:
             const char16_t* title;
             std::vector<std::pair<const char*, const char16_t*>> items;
         } menus[] = {
-            {"FileMenus", u"ファイル", {{"mnuOpen", u"Open"}, {"mnuExit", u"終了"}}},
-            {"ToolMenus", u"ツール", {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}}},
-            {"HelpMenus", u"ヘルプ", {{"mnuAbout", u"バージョン情報"}}},
+            {"FileMenus", u"ファイル(&F)", {{"mnuOpen", u"Open"}, {"mnuExit", u"終了"}}},
+            {"ToolMenus", u"ツール(&T)", {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}}},
+            {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}}},
         };
         const QList<QAction*> bar = w->menuBar()->actions();
         QCOMPARE(bar.size(), qsizetype{3});
@@ -271,6 +275,59 @@ private slots:
                 QCOMPARE(items[static_cast<qsizetype>(i)]->objectName(), QLatin1String(menus[m].items[i].first));
                 QCOMPARE(items[static_cast<qsizetype>(i)]->text(), QString::fromUtf16(menus[m].items[i].second));
             }
+        }
+    }
+
+    void menusAndCommandsAnswerTheKeyboard()
+    {
+        auto w = OpenShown();
+        QVERIFY(w);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        const std::pair<Qt::Key, const char*> mnemonics[] = {
+            {Qt::Key_F, "FileMenus"}, {Qt::Key_T, "ToolMenus"}, {Qt::Key_H, "HelpMenus"}};
+        for (const auto& [key, name] : mnemonics) {
+            auto* menu = Find<QMenu>(w.get(), name);
+            QTest::keyClick(w.get(), key, Qt::AltModifier);
+            QTRY_VERIFY2(menu->isVisible(), name);
+            menu->close();
+        }
+
+        // Any question on the way (a table with unsaved changes) is answered OK.
+        auto chooserCancelled = [](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                box->button(QMessageBox::Ok)->click();
+            auto* chooser = qobject_cast<Obtain_FilePath2*>(modal);
+            if (chooser)
+                chooser->reject();
+            return chooser != nullptr;
+        };
+        ModalWatcher open(chooserCancelled);
+        QTest::keyClick(w.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(open.Seen());
+        // Pressed, it would end the application's event loops for the tests after this one.
+        QCOMPARE(Find<QAction>(w.get(), "mnuExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    }
+
+    // Kanji and kana of one caption come from the same mincho face.
+    void japaneseCaptionsUseOneFace()
+    {
+        const QString face = UseOneJapaneseFace();
+        QVERIFY(!face.isEmpty());
+        auto w = Open();
+        for (const char* name : {"Label1", "Label2", "cmdInput"}) {
+            QWidget* widget = Find<QWidget>(w.get(), name);
+            auto* label = qobject_cast<QLabel*>(widget);
+            const QString caption = label ? label->text() : qobject_cast<QPushButton*>(widget)->text();
+            QTextLayout layout(caption, widget->font());
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            const QList<QGlyphRun> runs = layout.glyphRuns();
+            QVERIFY2(!runs.isEmpty(), name);
+            for (const QGlyphRun& run : runs)
+                QVERIFY2(run.rawFont().familyName().compare(face, Qt::CaseInsensitive) == 0,
+                         qPrintable(QStringLiteral("%1: %2").arg(caption, run.rawFont().familyName())));
         }
     }
 
@@ -393,8 +450,9 @@ private slots:
             QAbstractButton* button;
             float azimuth, elevation, fov;
         } cases[] = {
-            {"home", home, 0.1f, 0.0f, 40.0f},
             {"facing the other side", other, 180.1f, 33.0f, 99.0f},
+            // Home also shows the learner's option selected again.
+            {"home", home, 0.1f, 0.0f, 40.0f},
             {"facing the learner", own, 0.1f, 33.0f, 99.0f},
             // Choosing the option already selected still returns the camera.
             {"facing the learner again", own, 0.1f, 33.0f, 99.0f},
@@ -407,6 +465,7 @@ private slots:
             QVERIFY2(w->FieldOfView == c.fov, c.name);
             QVERIFY2(w->CameraDistance == 321.0f, c.name);
             QVERIFY2((w->LookAt == std::array<float, 3>{1, 2, 3}), c.name);
+            QVERIFY2(own->isChecked() == (c.button != other), c.name);
             const auto draws = RecordingLip::Of(LipCall::Draw);
             QVERIFY2(!draws.empty(), c.name);
             QCOMPARE(draws.front().steps, int16_t{0});
@@ -577,7 +636,7 @@ private slots:
     {
         auto w = OpenShown();
         QVERIFY(w);
-        w->setUnsavedChangesProbe([] { return true; });
+        Program().signTable.UnsavedChanges = true;
 
         auto answer = [](QMessageBox::StandardButton which, QString* title) {
             return [which, title](QWidget* modal) {
@@ -613,7 +672,7 @@ private slots:
         // Nothing unsaved: the program ends without a question.
         auto plain = OpenShown();
         QVERIFY(plain);
-        plain->setUnsavedChangesProbe([] { return false; });
+        QVERIFY(!Program().signTable.UnsavedChanges);  // loaded at start-up
         ModalWatcher watcher([](QWidget* modal) { return modal->close(); });
         Find<QAction>(plain.get(), "mnuExit")->trigger();
         QVERIFY(!plain->isVisible());
@@ -641,6 +700,8 @@ int main(int argc, char** argv)
     // Twip positions are checked at 96 DPI whatever the X server reports.
     qputenv("QT_FONT_DPI", "96");
     QApplication app(argc, argv);
+    // The fonts the program sets up before its first window.
+    UseOneJapaneseFace();
     FrmSpaceTest test;
     return QTest::qExec(&test, argc, argv);
 }
