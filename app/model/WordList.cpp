@@ -1,5 +1,6 @@
 #include "model/WordList.h"
 
+#include "model/DataPlaces.h"
 #include "model/ProgramState.h"
 
 #include <QDir>
@@ -107,7 +108,7 @@ WordList ParseWordList(const QByteArray& bytes)
 
 QStringList WordListCandidates()
 {
-    return {QDir::current().filePath(kWordListName), ProgramFolder() + kWordListName};
+    return WordListPlaces(WithTrailingSeparator(QDir::currentPath()), ProgramFolder(), UserDataFolder());
 }
 
 bool LoadWordList(const QStringList& paths, WordList& list, QString* path)

@@ -26,8 +26,8 @@ struct WordList {
 // lacking either field are skipped and counted; words past kMaxWords are cut.
 WordList ParseWordList(const QByteArray& bytes);
 
-// The places the list is looked for, in order: the current folder, then the
-// program's folder, where the shipped list lies.
+// The places the list is looked for, in order: the current folder, the user's
+// data folder, then the shipped places (WordListPlaces).
 QStringList WordListCandidates();
 
 // Reads the first of `paths` that can be opened. False, with `path` empty,

@@ -1,5 +1,7 @@
 #include "playback/Playback.h"
 
+#include "model/DataPlaces.h"
+
 #include <dlfcn.h>
 
 namespace oralis {
@@ -55,8 +57,7 @@ std::optional<LipExports> BindLipLibrary(QString* whyNot)
 {
     static QString failure;
     static const std::optional<LipExports> bound = [] {
-        const QString name = QStringLiteral("libLip.so");
-        return LoadLipExports({ProgramFolder() + name, name}, &failure);
+        return LoadLipExports(LipLibraryCandidates(ProgramFolder()), &failure);
     }();
     if (!bound && whyNot)
         *whyNot = failure;

@@ -33,8 +33,9 @@ struct LipExports {
 // reasons.
 std::optional<LipExports> LoadLipExports(const QStringList& candidates, QString* whyNot = nullptr);
 
-// The program's binding: libLip.so from the program's folder, otherwise by
-// bare name through the normal library search. The first call binds; every
+// The program's binding: libLip.so from the program's folder, then from
+// ../lib/oralis/ beside it, otherwise by bare name through the normal library
+// search (LipLibraryCandidates). The first call binds; every
 // later call gives the same answer, a failure included.
 std::optional<LipExports> BindLipLibrary(QString* whyNot = nullptr);
 

@@ -1,5 +1,7 @@
 #include "model/WordList.h"
 
+#include "model/DataPlaces.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -109,12 +111,12 @@ TEST(WordList, FirstListThatOpensIsTaken)
     EXPECT_EQ(list.size(), 0);
 }
 
-TEST(WordList, CurrentFolderComesBeforeTheProgramFolder)
+TEST(WordList, CurrentFolderComesBeforeTheUsersAndTheShipped)
 {
     const QStringList places = WordListCandidates();
-    ASSERT_EQ(places.size(), 2);
+    ASSERT_EQ(places.size(), 4);
     EXPECT_EQ(places[0], QDir::current().filePath(QStringLiteral("JSLdefault.txt")));
-    EXPECT_TRUE(places[1].endsWith(QStringLiteral("/JSLdefault.txt")));
+    EXPECT_EQ(places[1], UserDataFolder() + QStringLiteral("JSLdefault.txt"));
 }
 
 TEST(WordList, IndexIsTheFloorOfCountTimesValue)

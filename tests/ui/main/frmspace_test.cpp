@@ -570,6 +570,25 @@ private slots:
         QCOMPARE(Program().signTable.SignCount, signsBefore);
     }
 
+    void aTableInTheUsersDataFolderIsTheStartUpTable()
+    {
+        QTemporaryDir data;
+        QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("oralis"))));
+        QVERIFY(testing::WriteText(data.filePath(QStringLiteral("oralis/LipPosition.csv")),
+                                   {testing::HeaderRecord(0, QStringLiteral("teacher"), 1), Tagged(0, 0, 1.0f)}));
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        RecordingLip::Clear();
+        frmSpace w(&lip_);
+        if (saved.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", saved);
+        QVERIFY(w.StartupTableLoaded());
+        QCOMPARE(Program().signTable[0].SignName, QStringLiteral("teacher   "));
+        QCOMPARE(Program().signTable.SignCount, int16_t{1});
+    }
+
     void openingATableLoadsItOrSaysWhyNot()
     {
         auto w = OpenShown();
