@@ -1,5 +1,6 @@
 #include "ui/dialogs/frmAbout.h"
 
+#include "Version.h"
 #include "ui/Common.h"
 #include "ui/dialogs/FormBackground.h"
 
@@ -48,7 +49,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 
     // The gradient is dark green at the top and bright in the middle: the title
     // line sits on the dark part, the other two lines on the bright part.
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Lip reading trainer"), Qt::white, 120);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Lip reading trainer %1").arg(QLatin1String(kOralisVersion)),
+                       Qt::white, 120);
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Oralis"), Qt::black, 480);
     Label3 = MakeLabel(this, "Label3", QStringLiteral("Beta Version"), Qt::black, 840);
 

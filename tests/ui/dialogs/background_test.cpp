@@ -1,5 +1,6 @@
 // Gradient backgrounds: colour letters, the six patterns' geometry, the picture
 // a painted window shows, and the About box that is painted only once.
+#include "Version.h"
 #include "ui/dialogs/FormBackground.h"
 #include "ui/dialogs/frmAbout.h"
 
@@ -229,6 +230,8 @@ void BackgroundTest::aboutBoxPaintedOnce()
     QCOMPARE(&frmAbout::Instance(), &about);
     QCOMPARE(FormBackgroundRenderCount(&about), 1);
     QCOMPARE(about.windowTitle(), QStringLiteral("Oralis"));
+    QCOMPARE(about.findChild<QLabel*>("Label1")->text(),
+             QStringLiteral("Lip reading trainer ") + QLatin1String(kOralisVersion));
     QCOMPARE(about.findChild<QLabel*>("Label2")->text(), QStringLiteral("Oralis"));
     QCOMPARE(about.findChild<QLabel*>("Label3")->text(), QStringLiteral("Beta Version"));
 
