@@ -9,6 +9,8 @@ int main(int argc, char** argv)
     // a native X window.
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.oralis.Oralis"));
     oralis::frmSpace window;
     // The window has already told the user why (stderr and a message box).
     if (!window.StartupError().isEmpty())

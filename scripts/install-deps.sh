@@ -5,12 +5,15 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
+  libqt6sql6-sqlite
   libmecab-dev mecab mecab-ipadic-utf8
   fonts-noto-cjk fonts-liberation2
   xvfb xauth x11-utils imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   ibus ibus-mozc dbus-x11 xdotool procps util-linux
+  fcitx5 fcitx5-mozc fcitx5-frontend-qt6
+  dpkg-dev file librsvg2-bin desktop-file-utils appstream lintian
 )
 
 missing=()

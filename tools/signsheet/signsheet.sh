@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
 # Sign sheet of a lip position table: signsheet.sh [table.csv] [sheet.png]
 # Uses the current X display, or a virtual one when there is none.
+# In the build folder everything lies beside this script; installed, the script
+# is bin/oralis-signsheet and the rest lies in ../lib/oralis and ../share/oralis.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-table=${1:-$here/LipPosition.csv}
+first() {
+  for f in "$@"; do
+    [ -e "$f" ] && { echo "$f"; return; }
+  done
+  echo "$1"
+}
+drawer=$(first "$here/signsheet" "$here/../lib/oralis/signsheet")
+table=${1:-$(first "$here/LipPosition.csv" "$here/../share/oralis/LipPosition.csv")}
 out=${2:-signsheet.png}
 if [ -n "${DISPLAY:-}" ]; then
-  exec "$here/signsheet" "$table" "$out"
+  exec "$drawer" "$table" "$out"
 fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24" "$here/signsheet" "$table" "$out"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" "$drawer" "$table" "$out"
