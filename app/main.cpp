@@ -1,3 +1,4 @@
+#include "ui/Common.h"
 #include "ui/main/frmSpace.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.oralis.Oralis"));
+    oralis::UseOneJapaneseFace();
     oralis::frmSpace window;
     // The window has already told the user why (stderr and a message box).
     if (!window.StartupError().isEmpty())

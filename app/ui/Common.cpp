@@ -1,9 +1,12 @@
 #include "ui/Common.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace oralis {
@@ -49,6 +52,46 @@ QFont NamedFont(const QString& family, double pointSize, bool bold)
     return font;
 }
 
+QString UseOneJapaneseFace()
+{
+    // Without this, fontconfig fills a missing Japanese font per script:
+    // kanji from a gothic face, kana from a mincho one, so that one caption
+    // shows two typefaces.
+    static const QStringList named{
+        QStringLiteral("ＭＳ 明朝"),       QStringLiteral("ＭＳ Ｐ明朝"),
+        QStringLiteral("MS Mincho"),       QStringLiteral("MS PMincho"),
+        QStringLiteral("ＭＳ ゴシック"),   QStringLiteral("ＭＳ Ｐゴシック"),
+        QStringLiteral("MS Gothic"),       QStringLiteral("MS PGothic"),
+        QStringLiteral("HG正楷書体-PRO"),
+    };
+    // The first is what the setup installs (fonts-noto-cjk).
+    static const QStringList mincho{
+        QStringLiteral("Noto Serif CJK JP"), QStringLiteral("Source Han Serif JP"),
+        QStringLiteral("IPAexMincho"),       QStringLiteral("IPAMincho"),
+        QStringLiteral("TakaoMincho"),       QStringLiteral("Noto Serif JP"),
+    };
+    QString face;
+    const auto known = std::find_if(mincho.cbegin(), mincho.cend(),
+                                    [](const QString& f) { return QFontDatabase::hasFamily(f); });
+    if (known != mincho.cend()) {
+        face = *known;
+    } else {
+        // Any other Japanese face that calls itself a mincho or a serif.
+        for (const QString& f : QFontDatabase::families(QFontDatabase::Japanese)) {
+            if (f.contains(QStringLiteral("Mincho"), Qt::CaseInsensitive) ||
+                f.contains(QStringLiteral("Serif"), Qt::CaseInsensitive) || f.contains(QStringLiteral("明朝"))) {
+                face = f;
+                break;
+            }
+        }
+    }
+    if (face.isEmpty())
+        return face;
+    for (const QString& family : named)
+        QFont::insertSubstitution(family, face);
+    return face;
+}
+
 void ShowMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, kProgramTitle, text, QMessageBox::Ok, parent);
@@ -56,13 +99,17 @@ void ShowMessage(QWidget* parent, const QString& text)
     box.exec();
 }
 
-bool ConfirmDiscard(QWidget* parent)
+bool Confirm(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"),
-                    QStringLiteral("Changes will be discarded"),
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), question,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("ConfirmBox"));
     return box.exec() == QMessageBox::Ok;
+}
+
+bool ConfirmDiscard(QWidget* parent)
+{
+    return Confirm(parent, QStringLiteral("Changes will be discarded"));
 }
 
 }  // namespace oralis

@@ -26,9 +26,18 @@ void SetPaletteColour(QWidget* w, QPalette::ColorRole role, const QColor& colour
 // font when the named one is missing.
 QFont NamedFont(const QString& family, double pointSize = 9.0, bool bold = false);
 
+// Makes the Japanese fonts the windows name (ＭＳ 明朝, ＭＳ Ｐ明朝,
+// HG正楷書体-PRO and their usual aliases) stand for one installed mincho face,
+// wherever the named font itself is missing. Call once, before any window is
+// made. Returns the face chosen, or empty (nothing substituted) when no mincho
+// face is installed.
+QString UseOneJapaneseFace();
+
 // A message box with an OK button and the program's title.
 void ShowMessage(QWidget* parent, const QString& text);
-// "Changes will be discarded", title "Confirmation", OK and Cancel: true for OK.
+// `question` with the title "Confirmation", OK and Cancel: true for OK.
+bool Confirm(QWidget* parent, const QString& question);
+// "Changes will be discarded", as Confirm asks it.
 bool ConfirmDiscard(QWidget* parent);
 
 }  // namespace oralis
