@@ -6,6 +6,8 @@
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <cstdio>
 
 namespace oralis {
@@ -48,8 +50,39 @@ void KanaLineEdit::focusOutEvent(QFocusEvent* event)
     ImeOpen(this, 0);
 }
 
+void KanaLineEdit::showWord(const QString& text)
+{
+    setText(text);
+    newWordOnClick_ = true;
+}
+
+void KanaLineEdit::mousePressEvent(QMouseEvent* event)
+{
+    // The quiz's word stays while the focus comes back with the window, and
+    // a click into a box that has the focus is no focus change; without this
+    // the learner's next word would be added to the quiz's.
+    if (newWordOnClick_ && event->button() == Qt::LeftButton) {
+        newWordOnClick_ = false;
+        clear();
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void KanaLineEdit::keyPressEvent(QKeyEvent* event)
+{
+    // Return that reaches the box while a word is still being composed would
+    // start a word the learner has not finished.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && composing_) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 void KanaLineEdit::inputMethodEvent(QInputMethodEvent* event)
 {
+    composing_ = !event->preeditString().isEmpty();
     if (event->commitString().isEmpty()) {
         composition_.preedit(event->preeditString());
         QLineEdit::inputMethodEvent(event);
@@ -71,6 +104,9 @@ void KanaLineEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void KanaLineEdit::onTextChanged(const QString& text)
 {
+    // Any change, the learner's own typing included, makes the box's word
+    // theirs again.
+    newWordOnClick_ = false;
     if (committing_) {
         changedByCommit_ = true;
         announce(commitReading_);

@@ -31,6 +31,11 @@ public:
     // (what to type instead); empty otherwise.
     QString readingRefusal() const { return refusal_; }
 
+    // Shows a word the learner did not type (the quiz's). It is read like any
+    // text set from outside; the next click into the box starts a new word,
+    // even when the box has kept the focus since.
+    void showWord(const QString& text);
+
     // Kanji are read with `reader` instead of the program's shared one.
     void setMecabReader(MecabReader* reader) { mecab_ = reader; }
 
@@ -44,6 +49,8 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
@@ -59,6 +66,8 @@ private:
     bool imeOpen_ = true;
     CompositionReading composition_;
     bool committing_ = false;
+    bool composing_ = false;
+    bool newWordOnClick_ = false;
     bool changedByCommit_ = false;
     TextReading commitReading_;
     QString resultReading_;

@@ -76,7 +76,7 @@ void RunQuiz(frmSpace& main, const QuizSource& source)
             }
         }
         main.PlayUtterance();
-        main.InputArea->setText(words.displays[index]);
+        main.InputArea->showWord(words.displays[index]);
         main.FuriganaTxt->setText(words.readings[index]);
 
         dialog.exec();

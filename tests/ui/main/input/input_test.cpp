@@ -135,6 +135,17 @@ private slots:
         QCOMPARE(Start(), (QList<int>{0, 21, 16, 16}));
     }
 
+    void returnStartsTheWordOnceItIsComposed()
+    {
+        Preedit(box(), QStringLiteral("さかな"));
+        RecordingLip::Clear();
+        QTest::keyClick(box(), Qt::Key_Return);
+        QVERIFY(RecordingLip::Calls().empty());
+        Commit(box(), QStringLiteral("さかな"));
+        QTest::keyClick(box(), Qt::Key_Return);
+        QCOMPARE(PlayedSigns(), (QList<int>{0, 21, 16, 16}));
+    }
+
     void pastedKanjiIsReadByTheDictionary()
     {
         QGuiApplication::clipboard()->setText(QStringLiteral("学校"));

@@ -257,6 +257,31 @@ private slots:
         QCOMPARE(main_->InputArea->text(), QStringLiteral("今日"));
         QCOMPARE(main_->FuriganaTxt->text(), QStringLiteral("ｷｮｳ"));
         QCOMPARE(main_->FuriganaStr, QStringLiteral("ｷｮｰ"));
+
+        // A click into the box, which kept the focus, starts the learner's own word.
+        QTest::mouseClick(main_->InputArea, Qt::LeftButton);
+        QTest::keyClicks(main_->InputArea, QStringLiteral("kasa"));
+        QCOMPARE(main_->InputArea->text(), QStringLiteral("kasa"));
+        QCOMPARE(main_->FuriganaStr, QStringLiteral("ｶｻ"));
+    }
+
+    void returnGoesOnWhateverTheLastQuizPressed()
+    {
+        const QString path = List(QStringLiteral("one.txt"), {QStringLiteral("ｻｶﾅ,魚")});
+        Chance chance;
+        {
+            QuizDriver stop(*main_, [](frmYesNo& d, int) { QTest::mouseClick(d.No, Qt::LeftButton); });
+            RunQuiz(*main_, Source(path, chance));
+        }
+        QuizDriver driver(*main_, [](frmYesNo& d, int turn) {
+            QWidget* focus = d.focusWidget();
+            if (turn == 0)
+                QTest::keyClick(focus ? focus : &d, Qt::Key_Return);
+            else
+                Click(d, "No");
+        });
+        RunQuiz(*main_, Source(path, chance));
+        QCOMPARE(driver.turns.size(), 2);
     }
 
     void listsThatCannotBeUsed_data()
