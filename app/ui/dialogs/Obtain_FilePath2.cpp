@@ -1,5 +1,6 @@
 #include "ui/dialogs/Obtain_FilePath2.h"
 
+#include "model/FileChoice.h"
 #include "ui/Common.h"
 #include "ui/dialogs/FormBackground.h"
 
@@ -316,6 +317,9 @@ void Obtain_FilePath2::FillFiles()
     const QStringList files = QDir(folder_).entryList(QStringList{pattern}, QDir::Files,
                                                       QDir::Name | QDir::IgnoreCase);
     File1->addItems(files);
+    // With nothing selected, Return would load the bare suffix (".csv").
+    if (LoadMode)
+        File1->setCurrentRow(PreselectedFileRow(files));
 }
 
 bool Obtain_FilePath2::SetFolder(const QString& path)
@@ -448,8 +452,8 @@ void Obtain_FilePath2::Confirm()
         FileName->setFocus();
         return;
     }
-    FajliloSenSufikso = sufix_removal(selected);
     if (LoadMode) {
+        FajliloSenSufikso = sufix_removal(selected);
         SetResults(sufix_check(selected), folder_);
         return;
     }
@@ -461,7 +465,16 @@ void Obtain_FilePath2::Confirm()
         FileName->setFocus();
         return;
     }
-    SetResults(sufix_check(typed.fileName()), typed.absolutePath());
+    const QString name = sufix_check(typed.fileName());
+    const QString folder = typed.absolutePath();
+    if (SaveReplacesExisting(FolderPath(folder) + name) &&
+        !oralis::Confirm(this, QStringLiteral("%1 exists. Replace it?").arg(name))) {
+        // Nothing is handed back: the user picks another name or cancels.
+        FileName->setFocus();
+        return;
+    }
+    FajliloSenSufikso = sufix_removal(selected);
+    SetResults(name, folder);
 }
 
 void Obtain_FilePath2::FileDoubleClicked(QListWidgetItem* item)

@@ -118,17 +118,17 @@ void Click(const char* button)
     QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
 }
 
-// Answers the next message box and hands back its text.
-void AnswerMessage(QString* text)
+// Answers the next message box with `button` and hands back its text.
+void AnswerMessage(QString* text, QMessageBox::StandardButton button = QMessageBox::Ok)
 {
-    QTimer::singleShot(20, [text] {
+    QTimer::singleShot(20, [text, button] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
-            AnswerMessage(text);
+            AnswerMessage(text, button);
             return;
         }
         *text = box->text();
-        box->accept();
+        box->button(button)->click();
     });
 }
 
@@ -147,6 +147,7 @@ private slots:
     void confirmSave_data();
     void confirmSave();
     void emptyNameRefused();
+    void replaceAsked();
     void doubleClickReturnsListedName();
     void cancelAndFrameCloseKeepRtnFalse();
     void folderAndNamePersist();
@@ -246,7 +247,7 @@ void ChooserTest::confirmLoad_data()
     QTest::newRow("plain") << "alpha.csv" << 0 << "alpha.csv" << "alpha";
     QTest::newRow("several dots") << "a.b.csv" << 0 << "a.b.csv" << "a";
     QTest::newRow("no dot gains the suffix") << "README" << 1 << "README.csv" << "README";
-    QTest::newRow("nothing selected") << "" << 0 << ".csv" << "";
+    QTest::newRow("nothing chosen: the first file") << "" << 0 << "a.b.csv" << "a";
 }
 
 void ChooserTest::confirmLoad()
@@ -260,7 +261,7 @@ void ChooserTest::confirmLoad()
         ChooseType(type);
         if (!selected.isEmpty())
             Select(Find<QListWidget>("File1"), selected);
-        Click("cmload");
+        QTest::keyClick(Find<QListWidget>("File1"), Qt::Key_Return);
     }));
     QVERIFY(Chooser().Rtn);
     QCOMPARE(Chooser().TargetFileName, fileName);
@@ -277,7 +278,7 @@ void ChooserTest::confirmSave_data()
     QTest::newRow("bare name gains suffix") << "Percobaan" << "Percobaan.csv" << "%F/Percobaan.csv";
     QTest::newRow("other suffix kept") << "test.txt" << "test.txt" << "%F/test.txt";
     QTest::newRow("trailing dot kept") << "x." << "x." << "%F/x.";
-    QTest::newRow("full path typed") << "/tmp/out" << "out.csv" << "/tmp/out.csv";
+    QTest::newRow("full path typed") << "%F/sub/out" << "out.csv" << "%F/sub/out.csv";
     QTest::newRow("dot in a typed folder") << "sub.d/x" << "x.csv" << "%F/sub.d/x.csv";
 }
 
@@ -290,7 +291,7 @@ void ChooserTest::confirmSave()
     QVERIFY(Run([&] {
         QLineEdit* name = Find<QLineEdit>("FileName");
         name->clear();
-        QTest::keyClicks(name, typed);
+        QTest::keyClicks(name, QString(typed).replace("%F", folder_));
         // Return in the name box confirms, as the Save button does.
         QTest::keyClick(name, Qt::Key_Return);
     }));
@@ -316,6 +317,27 @@ void ChooserTest::emptyNameRefused()
     QCOMPARE(notice, QStringLiteral("Type a file name"));
     QVERIFY(stillOpen);
     QVERIFY(!Chooser().Rtn);
+}
+
+void ChooserTest::replaceAsked()
+{
+    Prepare(false, "File Save");
+    QString asked;
+    bool keptOpen = false, returned = true;
+    QVERIFY(Run([&] {
+        Find<QLineEdit>("FileName")->setText("alpha");
+        AnswerMessage(&asked, QMessageBox::Cancel);
+        Click("cmload");
+        keptOpen = Chooser().isVisible();
+        returned = Chooser().Rtn;
+        AnswerMessage(&asked, QMessageBox::Ok);
+        Click("cmload");
+    }));
+    QCOMPARE(asked, QStringLiteral("alpha.csv exists. Replace it?"));
+    QVERIFY(keptOpen);
+    QVERIFY(!returned);
+    QVERIFY(Chooser().Rtn);
+    QCOMPARE(Chooser().TargetFile, folder_ + "/alpha.csv");
 }
 
 void ChooserTest::doubleClickReturnsListedName()
