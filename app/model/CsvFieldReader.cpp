@@ -54,7 +54,7 @@ void CsvFieldReader::skipBlankLines()
     }
 }
 
-bool CsvFieldReader::next(QString& field)
+bool CsvFieldReader::next(QStringView& field)
 {
     while (pos_ < text_.size() && IsBlank(text_[pos_]))
         ++pos_;
@@ -62,7 +62,7 @@ bool CsvFieldReader::next(QString& field)
         if (!fieldPending_)
             return false;
         fieldPending_ = false;
-        field.clear();
+        field = QStringView();
         return true;
     }
     fieldLine_ = line_;
@@ -76,7 +76,7 @@ bool CsvFieldReader::next(QString& field)
             }
             ++pos_;
         }
-        field = text_.mid(start, pos_ - start).toString();
+        field = text_.mid(start, pos_ - start);
         if (pos_ < text_.size())
             ++pos_;
         // Whatever follows the closing quote up to the delimiter is not part
@@ -87,7 +87,7 @@ bool CsvFieldReader::next(QString& field)
         const qsizetype start = pos_;
         while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
             ++pos_;
-        field = text_.mid(start, pos_ - start).toString();
+        field = text_.mid(start, pos_ - start);
     }
 
     fieldPending_ = false;

@@ -19,11 +19,14 @@ public:
     // record's last field does not then count as the start of an empty field.
     void skipBlankLines();
 
-    // Reads the next field into `field`: leading blanks skipped, a comma or a
-    // line end (CR LF, LF or CR) ends it, and a field in double quotes may hold
-    // both. Returns false, leaving `field` alone, when the text has no field
-    // left.
-    bool next(QString& field);
+    // Reads the next field into `field`, a view into the text: leading blanks
+    // skipped, a comma or a line end (CR LF, LF or CR) ends it, and a field in
+    // double quotes may hold both. Returns false, leaving `field` alone, when
+    // the text has no field left.
+    bool next(QStringView& field);
+
+    // How far into the text reading has come.
+    qsizetype position() const { return pos_; }
 
     // Line (from 1) on which the field last read started; after a failed
     // next() still that field's line, so that a message about a truncated

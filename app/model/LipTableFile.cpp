@@ -2,13 +2,14 @@
 
 #include "model/CsvFieldReader.h"
 #include "model/NumericText.h"
+#include "model/TextFile.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 namespace oralis {
 
@@ -23,36 +24,9 @@ constexpr std::array<int, kFieldsPerRecord> kStoredValues{
 
 const char* const kTableCodec = "windows-31j";
 
-// UTF-8 when the bytes are valid UTF-8 (with or without BOM), else CP932, the
-// encoding of tables from the Windows era. A byte CP932 cannot decode keeps
-// its place as U+FFFD rather than failing the load: one bad character in a
-// name should not cost the user a whole table.
-QString DecodeTableText(QByteArray bytes)
+QString Shown(QStringView field)
 {
-    // Editors of that era could leave a Ctrl-Z end-of-file marker behind.
-    while (bytes.endsWith('\x1a'))
-        bytes.chop(1);
-
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
-
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-
-    QStringDecoder cp932(kTableCodec, QStringDecoder::Flag::Stateless);
-    if (!cp932.isValid())
-        return text;  // no CP932 support at all: keep the UTF-8 reading
-    text = cp932.decode(bytes);
-    if (cp932.hasError())
-        text.replace(QChar(0x1A), QChar::ReplacementCharacter);
-    return text;
-}
-
-QString Shown(const QString& field)
-{
-    const QString t = field.simplified();
+    const QString t = Quoted(field);
     return t.isEmpty() ? QStringLiteral("(empty)") : t;
 }
 
@@ -62,7 +36,7 @@ QString AtLine(int line, const QString& what)
 }
 
 // Reads one record of 21 fields; false when the text runs out first.
-bool ReadRecord(CsvFieldReader& reader, std::array<QString, kFieldsPerRecord>& fields,
+bool ReadRecord(CsvFieldReader& reader, std::array<QStringView, kFieldsPerRecord>& fields,
                 std::array<int, kFieldsPerRecord>& lines)
 {
     reader.skipBlankLines();
@@ -115,9 +89,6 @@ QString Unwritable(const SignTable& table)
         if (NeedsQuotes(name) && name.contains(QLatin1Char('"')))
             return QStringLiteral("the name of sign %1 mixes a double quote with a comma, "
                                   "a line break or leading blanks").arg(s);
-        if (!Cp932CanHold(QString(name).remove(QChar::ReplacementCharacter)))
-            return QStringLiteral("the name of sign %1 (%2) has characters Shift-JIS cannot hold")
-                .arg(s).arg(name.trimmed());
         for (size_t k = 0; k < sign.Frames.size(); ++k) {
             for (int v : kStoredValues) {
                 if (!std::isfinite(sign.Frames[k][v]))
@@ -129,9 +100,38 @@ QString Unwritable(const SignTable& table)
     return QString();
 }
 
-}  // namespace
+// One stage of a longer job, reported on the job's own scale: the stage's
+// work 0..span moves the job from `from` to `from + width` of `total`.
+class Stage {
+public:
+    Stage(const ProgressFn& job, qint64 from, qint64 width, qint64 total)
+        : job_(job), from_(from), width_(width), total_(total)
+    {
+    }
+    bool operator()(qint64 done, qint64 span) const
+    {
+        if (!job_)
+            return true;
+        const double part = span > 0 ? static_cast<double>(done) / static_cast<double>(span) : 1.0;
+        return job_(from_ + static_cast<qint64>(part * static_cast<double>(width_)), total_);
+    }
+    ProgressFn fn() const
+    {
+        if (!job_)
+            return {};
+        return [stage = *this](qint64 done, qint64 span) { return stage(done, span); };
+    }
 
-int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString* whyNot)
+private:
+    ProgressFn job_;
+    qint64 from_, width_, total_;
+};
+
+// Records between two progress reports: a few milliseconds of work.
+constexpr int kRecordsPerReport = 4096;
+
+int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const ProgressFn& progress,
+                   qint64 from, qint64 total)
 {
     auto fail = [whyNot](const QString& reason) -> int16_t {
         if (whyNot)
@@ -139,12 +139,30 @@ int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString
         return 0;
     };
 
-    const QString text = DecodeTableText(bytes);
+    const qint64 size = bytes.size();
+    QString text;
+    if (!DecodeText(bytes, text, Stage(progress, from, size / 2, total).fn()))
+        return fail(kLoadCancelledReason);
+    // A large table is hundreds of megabytes; its bytes are not needed again.
+    bytes = QByteArray();
+    const Stage parsing(progress, from + size / 2, size - size / 2, total);
+
     CsvFieldReader reader(text);
-    SignTable scratch = table;
-    std::array<QString, kFieldsPerRecord> fields;
+    // The signs read, apart from the table: it changes only once the whole
+    // file has been read, and a small file costs only the signs it names.
+    std::array<int16_t, kSignSlots> slotOf;
+    slotOf.fill(-1);
+    std::vector<SignEntry> read;
+    std::array<QStringView, kFieldsPerRecord> fields;
     std::array<int, kFieldsPerRecord> lines{};
     int last = 0;
+    int untilReport = kRecordsPerReport;
+    auto report = [&] {
+        if (--untilReport > 0)
+            return true;
+        untilReport = kRecordsPerReport;
+        return parsing(reader.position(), text.size());
+    };
 
     while (!reader.atEnd()) {
         if (!ReadRecord(reader, fields, lines))
@@ -162,8 +180,13 @@ int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString
                                              .arg(*s)
                                              .arg(kMaxFrameCount)));
 
-        SignEntry& sign = scratch[*s];
-        sign.SignName = FixedSignName(fields[1]);
+        int16_t& slot = slotOf[static_cast<size_t>(*s)];
+        if (slot < 0) {
+            slot = static_cast<int16_t>(read.size());
+            read.emplace_back();
+        }
+        SignEntry& sign = read[static_cast<size_t>(slot)];
+        sign.SignName = FixedSignName(fields[1].toString());
         sign.FrameCount = *n;
         sign.Frames.clear();
         // The count is only a claim until its frames have been read.
@@ -185,38 +208,107 @@ int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString
                 frame[kStoredValues[static_cast<size_t>(f)]] = value;
             }
             sign.Frames.push_back(frame);
+            if (!report())
+                return fail(kLoadCancelledReason);
         }
         last = *s;
+        if (!report())
+            return fail(kLoadCancelledReason);
     }
 
-    scratch.SignCount = static_cast<int16_t>(last + 1);
-    scratch.UnsavedChanges = false;
-    table = std::move(scratch);
+    for (int s = 0; s < kSignSlots; ++s) {
+        if (slotOf[static_cast<size_t>(s)] >= 0)
+            table[s] = std::move(read[static_cast<size_t>(slotOf[static_cast<size_t>(s)])]);
+    }
+    table.SignCount = static_cast<int16_t>(last + 1);
+    table.UnsavedChanges = false;
     return -1;
 }
 
-int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot)
+QByteArray Cp932Bytes(const QString& text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (whyNot)
-            *whyNot = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-        return 0;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (whyNot)
-            *whyNot = QStringLiteral("Cannot read %1: %2").arg(path, file.errorString());
-        return 0;
-    }
-    return LoadLipTableFromBytes(bytes, table, whyNot);
+    QStringEncoder encoder(kTableCodec, QStringEncoder::Flag::Stateless);
+    return encoder.encode(text);
 }
 
-QByteArray FormatLipTable(const SignTable& table)
+// Signs whose names CP932 cannot carry back: characters it lacks, or bytes
+// the reader would take for UTF-8 (which the whole file then has to be).
+std::vector<int> SignsNeedingUtf8(const SignTable& table)
+{
+    std::vector<int> signs;
+    if (!QStringEncoder(kTableCodec).isValid())
+        return signs;  // everything is UTF-8 then; nobody needs telling why
+    const int count = std::clamp<int>(table.SignCount, 0, kSignSlots);
+    for (int s = 0; s < count; ++s) {
+        if (table[s].Frames.empty())
+            continue;
+        const QString field = NameField(table[s]);
+        if (!Cp932CanHold(field) || DetectTextEncoding(Cp932Bytes(field)) != TextEncoding::Cp932)
+            signs.push_back(s);
+    }
+    return signs;
+}
+
+QString Utf8Notice(const SignTable& table, const std::vector<int>& signs)
+{
+    constexpr size_t kNamed = 3;
+    QStringList named;
+    for (size_t i = 0; i < std::min(signs.size(), kNamed); ++i)
+        named << QStringLiteral("%1 (%2)").arg(signs[i]).arg(Quoted(table[signs[i]].SignName));
+    QString list = named.join(QStringLiteral(", "));
+    if (signs.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(signs.size() - kNamed);
+    return signs.size() == 1 ? QStringLiteral("Saved as UTF-8: Shift-JIS cannot hold the name of sign %1").arg(list)
+                             : QStringLiteral("Saved as UTF-8: Shift-JIS cannot hold the names of signs %1").arg(list);
+}
+
+// Numbers are ASCII in either encoding, so frames go straight to bytes.
+void AppendFrame(QByteArray& out, const LipFrame& frame)
+{
+    char line[kFieldsPerRecord * (kMaxSingleText + 1) + 4];
+    char* p = line;
+    for (int f = 0; f < kFieldsPerRecord - 1; ++f) {
+        p += FormatSingleTo(frame[kStoredValues[static_cast<size_t>(f)]], p);
+        *p++ = ',';
+    }
+    const float lower = frame[LipFrame::kLowerAngle];
+    *p++ = lower < 0 ? '-' : ' ';
+    p += FormatSingleTo(std::fabs(lower), p);
+    for (char c : {' ', '\r', '\n'})
+        *p++ = c;
+    out.append(line, p - line);
+}
+
+qint64 FrameTotal(const SignTable& table)
+{
+    qint64 frames = 0;
+    const int count = std::clamp<int>(table.SignCount, 0, kSignSlots);
+    for (int s = 0; s < count; ++s)
+        frames += static_cast<qint64>(table[s].Frames.size());
+    return frames;
+}
+
+// The file's bytes, or false with the reason when they would exceed `limit`
+// or `progress` cancels.
+bool FormatTable(const SignTable& table, bool utf8, QByteArray& out, qint64 limit, const Stage& progress,
+                 QString* whyNot)
 {
     static const QString kHeaderTail = QString(kFieldsPerRecord - 3, QLatin1Char(','));
-    const QString lineEnd = QStringLiteral("\r\n");
-    QString text;
+    QStringEncoder encoder(utf8 ? QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless)
+                                : QStringEncoder(kTableCodec, QStringEncoder::Flag::Stateless));
+    if (!encoder.isValid()) {
+        utf8 = true;  // no CP932 at all: UTF-8, which the reader tells by its mark
+        encoder = QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    }
+    const qint64 frames = FrameTotal(table);
+    out.clear();
+    // Most frame lines of real tables are shorter; the guess saves copies.
+    out.reserve(std::min<qint64>(frames * 64, limit));
+    if (utf8)
+        out.append("\xEF\xBB\xBF");
+
+    qint64 done = 0;
+    int untilReport = kRecordsPerReport;
     const int count = std::clamp<int>(table.SignCount, 0, kSignSlots);
     for (int s = 0; s < count; ++s) {
         const SignEntry& sign = table[s];
@@ -224,23 +316,67 @@ QByteArray FormatLipTable(const SignTable& table)
         // make the whole file unreadable.
         if (sign.Frames.empty())
             continue;
-        text += QString::number(s) + QLatin1Char(',') + NameField(sign) + QLatin1Char(',')
-            + QString::number(sign.Frames.size()) + kHeaderTail + lineEnd;
+        out.append(encoder.encode(QString::number(s) + QLatin1Char(',') + NameField(sign) + QLatin1Char(',')
+                                  + QString::number(sign.Frames.size()) + kHeaderTail
+                                  + QStringLiteral("\r\n")));
         for (const LipFrame& frame : sign.Frames) {
-            for (int f = 0; f < kFieldsPerRecord - 1; ++f)
-                text += FormatSingle(frame[kStoredValues[static_cast<size_t>(f)]]) + QLatin1Char(',');
-            const float lower = frame[LipFrame::kLowerAngle];
-            text += (lower < 0 ? QLatin1Char('-') : QLatin1Char(' ')) + FormatSingle(std::fabs(lower))
-                + QLatin1Char(' ') + lineEnd;
+            AppendFrame(out, frame);
+            ++done;
+            if (--untilReport > 0)
+                continue;
+            untilReport = kRecordsPerReport;
+            if (out.size() > limit) {
+                if (whyNot)
+                    *whyNot = QStringLiteral("the table would be larger than 1 GiB, more than can be read back");
+                return false;
+            }
+            if (!progress(done, frames)) {
+                if (whyNot)
+                    *whyNot = kSaveCancelledReason;
+                return false;
+            }
         }
     }
-    QStringEncoder encoder(kTableCodec, QStringEncoder::Flag::Stateless);
-    if (!encoder.isValid())
-        return text.toUtf8();
-    return encoder.encode(text);
+    if (out.size() > limit) {
+        if (whyNot)
+            *whyNot = QStringLiteral("the table would be larger than 1 GiB, more than can be read back");
+        return false;
+    }
+    return true;
 }
 
-bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot)
+}  // namespace
+
+int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString* whyNot,
+                              const ProgressFn& progress)
+{
+    return ParseTable(bytes, table, whyNot, progress, 0, bytes.size());
+}
+
+int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot, const ProgressFn& progress)
+{
+    // Reading, decoding and parsing take about a third of the time each.
+    QByteArray bytes;
+    const ProgressFn reading = progress ? ProgressFn([&progress](qint64 done, qint64 size) {
+        return progress(done, 3 * size);
+    })
+                                        : ProgressFn();
+    if (!ReadRegularFile(path, bytes, whyNot, reading))
+        return 0;
+    const qint64 size = bytes.size();
+    return ParseTable(std::move(bytes), table, whyNot, progress, size, 3 * size);
+}
+
+QByteArray FormatLipTable(const SignTable& table)
+{
+    QByteArray bytes;
+    FormatTable(table, !SignsNeedingUtf8(table).empty(), bytes, std::numeric_limits<qint64>::max(),
+                Stage({}, 0, 0, 0), nullptr);
+    return bytes;
+}
+
+bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot, QString* notice,
+                  const ProgressFn& progress)
 {
     auto fail = [&](const QString& reason) {
         if (whyNot)
@@ -248,21 +384,24 @@ bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot)
         return false;
     };
 
+    if (notice)
+        notice->clear();
     const QString unwritable = Unwritable(table);
     if (!unwritable.isEmpty())
         return fail(unwritable);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const QByteArray bytes = FormatLipTable(table);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    const std::vector<int> utf8Signs = SignsNeedingUtf8(table);
+    // Formatting costs about as much as writing.
+    const qint64 half = std::max<qint64>(FrameTotal(table), 1);
+    QByteArray bytes;
+    QString reason;
+    if (!FormatTable(table, !utf8Signs.empty(), bytes, kMaxReadableSize, Stage(progress, 0, half, 2 * half),
+                     &reason))
         return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
+    if (!WriteFileAtomically(path, bytes, &reason, Stage(progress, half, half, 2 * half).fn()))
+        return fail(reason);
+    if (notice && !utf8Signs.empty())
+        *notice = Utf8Notice(table, utf8Signs);
     return true;
 }
 

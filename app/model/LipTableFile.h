@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/ProgramState.h"
+#include "model/TextFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,17 +14,27 @@ namespace oralis {
 // Reads `path` into `table`. Returns -1 on success, with the table then holding
 // no unsaved changes; 0 on failure. On failure `table` is left exactly as it
 // was and `whyNot` (when given) says why, with the line number where the
-// reader stopped. The file may be UTF-8 (with or without BOM) or CP932.
-int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot = nullptr);
+// reader stopped. Only a regular file of at most 1 GiB is read. The file may
+// be UTF-8 (with or without BOM) or CP932 (DetectTextEncoding). `progress` is
+// called now and then; when it returns false the load stops with the reason
+// "Loading was cancelled".
+int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot = nullptr,
+                     const ProgressFn& progress = {});
 
 // The same reader over bytes already in memory (for tests and the fuzzer).
-int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString* whyNot = nullptr);
+int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString* whyNot = nullptr,
+                              const ProgressFn& progress = {});
 
-// The file's bytes for signs 0..SignCount-1: CP932, CR LF line ends.
+// The file's bytes for signs 0..SignCount-1, CR LF line ends: CP932, unless
+// CP932 cannot carry some name back as it is, then UTF-8 with a byte-order mark.
 QByteArray FormatLipTable(const SignTable& table);
 
-// Writes the table to `path` through a temporary file renamed into place.
-// Returns false and says why when it cannot; an existing file is then untouched.
-bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot = nullptr);
+// Writes the table to `path` (WriteFileAtomically). Returns false and says why
+// when it cannot; an existing file is then untouched. When the table had to
+// be written in UTF-8, `notice` names the signs that made it so, for telling
+// the user; otherwise it is emptied. `progress` as for loading; a cancelled
+// save keeps the old file.
+bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot = nullptr,
+                  QString* notice = nullptr, const ProgressFn& progress = {});
 
 }  // namespace oralis

@@ -4,8 +4,10 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <locale.h>
 #include <string>
+#include <string_view>
 
 namespace oralis {
 
@@ -33,19 +35,41 @@ int DigitValue(char16_t c, int radix)
     return d < radix ? d : -1;
 }
 
+// The characters of a text with the ignored blanks left out, one at a time,
+// without copying the text (a field may be megabytes long).
+class Cursor {
+public:
+    explicit Cursor(QStringView text) : text_(text) { skip(); }
+    char16_t peek() const { return i_ < text_.size() ? text_[i_].unicode() : u'\0'; }
+    void take()
+    {
+        ++i_;
+        skip();
+    }
+
+private:
+    void skip()
+    {
+        while (i_ < text_.size() && IsIgnoredBlank(text_[i_].unicode()))
+            ++i_;
+    }
+    QStringView text_;
+    qsizetype i_ = 0;
+};
+
 // &H and &O read as plain non-negative integers; a value too large for a
 // double becomes inf, which every caller refuses like any other bad number.
-double RadixPrefix(const std::u16string& s, size_t from, int radix)
+double RadixPrefix(Cursor c, int radix)
 {
     double value = 0;
-    for (size_t i = from; i < s.size(); ++i) {
-        const int d = DigitValue(s[i], radix);
-        if (d < 0)
-            break;
+    for (int d; (d = DigitValue(c.peek(), radix)) >= 0; c.take())
         value = value * radix + d;
-    }
     return value;
 }
+
+// Powers of ten that a double holds exactly.
+constexpr double kExactTens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // strtod follows LC_NUMERIC, which the application sets from the user's
 // environment; tables always use a period, so parse under the C locale.
@@ -59,59 +83,80 @@ locale_t CLocale()
 
 double NumericPrefix(QStringView text)
 {
-    std::u16string s;
-    s.reserve(static_cast<size_t>(text.size()));
-    for (QChar ch : text) {
-        if (!IsIgnoredBlank(ch.unicode()))
-            s.push_back(ch.unicode());
-    }
-
-    if (s.size() >= 2 && s[0] == u'&') {
-        if (s[1] == u'H' || s[1] == u'h')
-            return RadixPrefix(s, 2, 16);
-        if (s[1] == u'O' || s[1] == u'o')
-            return RadixPrefix(s, 2, 8);
+    Cursor c(text);
+    if (c.peek() == u'&') {
+        c.take();
+        const char16_t radix = c.peek();
+        c.take();
+        if (radix == u'H' || radix == u'h')
+            return RadixPrefix(c, 16);
+        if (radix == u'O' || radix == u'o')
+            return RadixPrefix(c, 8);
         return 0;
     }
 
-    // Copy the longest decimal prefix into plain ASCII, with D turned into E,
-    // and leave the arithmetic (and its correct rounding) to strtod.
+    // Copy the longest decimal prefix into plain ASCII, with D turned into E.
+    // Most fields are short decimals ("0", "-1.125"), which the exact fast path
+    // below reads; anything else goes to strtod for its correct rounding.
     std::string number;
-    size_t i = 0;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
-        number.push_back(static_cast<char>(s[i++]));
+    uint64_t mantissa = 0;
+    bool exact = true;
+    int fractionDigits = 0;
     size_t mantissaDigits = 0;
-    while (i < s.size() && IsDigit(s[i])) {
-        number.push_back(static_cast<char>(s[i++]));
+    auto digit = [&](bool fraction) {
+        const char16_t d = c.peek();
+        number.push_back(static_cast<char>(d));
         ++mantissaDigits;
+        if (mantissa >= (uint64_t(1) << 53) / 10)
+            exact = false;
+        if (exact)
+            mantissa = mantissa * 10 + static_cast<uint64_t>(d - u'0');
+        fractionDigits += fraction ? 1 : 0;
+        c.take();
+    };
+    const bool negative = c.peek() == u'-';
+    if (c.peek() == u'+' || c.peek() == u'-') {
+        number.push_back(static_cast<char>(c.peek()));
+        c.take();
     }
-    if (i < s.size() && s[i] == u'.') {
+    while (IsDigit(c.peek()))
+        digit(false);
+    if (c.peek() == u'.') {
         number.push_back('.');
-        ++i;
-        while (i < s.size() && IsDigit(s[i])) {
-            number.push_back(static_cast<char>(s[i++]));
-            ++mantissaDigits;
-        }
+        c.take();
+        while (IsDigit(c.peek()))
+            digit(true);
     }
     if (mantissaDigits == 0)
         return 0;
-    if (i < s.size() && (s[i] == u'E' || s[i] == u'e' || s[i] == u'D' || s[i] == u'd')) {
-        size_t j = i + 1;
+    const char16_t e = c.peek();
+    if (e == u'E' || e == u'e' || e == u'D' || e == u'd') {
+        c.take();
         std::string exponent = "e";
-        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
-            exponent.push_back(static_cast<char>(s[j++]));
+        if (c.peek() == u'+' || c.peek() == u'-') {
+            exponent.push_back(static_cast<char>(c.peek()));
+            c.take();
+        }
         bool any = false;
-        while (j < s.size() && IsDigit(s[j])) {
-            exponent.push_back(static_cast<char>(s[j++]));
+        for (; IsDigit(c.peek()); c.take()) {
+            exponent.push_back(static_cast<char>(c.peek()));
             any = true;
         }
         // "1E" or "1E+" is the number 1 followed by letters.
-        if (any)
+        if (any) {
             number += exponent;
+            exact = false;
+        }
     }
 
+    // Both the digits and the power of ten are exact doubles, so the one
+    // division rounds correctly, as strtod would.
+    if (exact && fractionDigits < static_cast<int>(std::size(kExactTens))) {
+        const double value = static_cast<double>(mantissa) / kExactTens[fractionDigits];
+        return value == 0 ? 0.0 : (negative ? -value : value);  // no negative zero from "-0"
+    }
     const double value = strtod_l(number.c_str(), nullptr, CLocale());
-    return value == 0 ? 0.0 : value;  // no negative zero from "-0"
+    return value == 0 ? 0.0 : value;
 }
 
 std::optional<int16_t> RoundToInt16(double value)
@@ -127,22 +172,34 @@ std::optional<int16_t> RoundToInt16(double value)
     return static_cast<int16_t>(whole);
 }
 
-QString FormatSingle(float value)
+int FormatSingleTo(float value, char* out)
 {
+    auto literal = [out](std::string_view text) {
+        std::copy(text.begin(), text.end(), out);
+        return static_cast<int>(text.size());
+    };
     if (std::isnan(value))
-        return QStringLiteral("NaN");
+        return literal("NaN");
     if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+        return literal(value < 0 ? "-Infinity" : "Infinity");
     if (value == 0)
-        return QStringLiteral("0");  // negative zero too
+        return literal("0");  // negative zero too
 
     // %G rules with 7 significant digits: exponent form below 1E-04 and from
     // 1E+07 up, trailing zeros dropped, at least two exponent digits.
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+    const auto result = std::to_chars(out, out + kMaxSingleText, static_cast<double>(value),
                                       std::chars_format::general, 7);
-    QString text = QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
-    return text.toUpper();
+    for (char* p = out; p != result.ptr; ++p) {
+        if (*p == 'e')
+            *p = 'E';
+    }
+    return static_cast<int>(result.ptr - out);
+}
+
+QString FormatSingle(float value)
+{
+    char buffer[kMaxSingleText];
+    return QString::fromLatin1(buffer, FormatSingleTo(value, buffer));
 }
 
 QString AsciiNumberText(QStringView text)

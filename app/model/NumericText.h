@@ -22,6 +22,11 @@ std::optional<int16_t> RoundToInt16(double value);
 // table file and the editor write it: 1, 0.5, -12.25, 1E-05.
 QString FormatSingle(float value);
 
+// The same form written into `out`, which has room for kMaxSingleText
+// characters; returns how many it wrote.
+constexpr int kMaxSingleText = 16;
+int FormatSingleTo(float value, char* out);
+
 // The ASCII form of a number typed or pasted in full width, as Japanese
 // keyboards and input methods give it: full-width digits, point, plus and
 // minus, and the minus sign U+2212, become 0-9 . + -; every other character

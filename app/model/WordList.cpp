@@ -2,32 +2,16 @@
 
 #include "model/DataPlaces.h"
 #include "model/ProgramState.h"
+#include "model/TextFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QStringDecoder>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
 namespace oralis {
 
 namespace {
-
-// UTF-8 when the bytes decode without error (or start with its BOM), else the
-// Windows Japanese code page the lists were first written in.
-QString DecodeText(const QByteArray& bytes)
-{
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder cp932("windows-31j");
-    if (cp932.isValid())
-        return cp932.decode(bytes);
-    return QString::fromLocal8Bit(bytes);
-}
 
 bool IsBlank(QChar c)
 {
@@ -82,7 +66,7 @@ QStringList SplitFields(QStringView line)
 WordList ParseWordList(const QByteArray& bytes)
 {
     WordList list;
-    const QString text = DecodeText(bytes);
+    const QString text = DecodeText(bytes);  // the same choice of encoding as for tables
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.back().isEmpty())
         lines.removeLast();  // the line end of the last line, not an empty line
@@ -111,20 +95,26 @@ QStringList WordListCandidates()
     return WordListPlaces(WithTrailingSeparator(QDir::currentPath()), ProgramFolder(), UserDataFolder());
 }
 
-bool LoadWordList(const QStringList& paths, WordList& list, QString* path)
+bool LoadWordList(const QStringList& paths, WordList& list, QString* path, QString* whyNot)
 {
+    list = WordList();
+    if (path)
+        path->clear();
+    if (whyNot)
+        whyNot->clear();
     for (const QString& candidate : paths) {
-        QFile file(candidate);
-        if (!file.open(QIODevice::ReadOnly))
+        // Only a missing list hands over to the next place; one that is there
+        // but cannot be read is the user's to hear about.
+        if (!QFileInfo::exists(candidate))
             continue;
-        list = ParseWordList(file.readAll());
+        QByteArray bytes;
+        if (!ReadRegularFile(candidate, bytes, whyNot))
+            return false;
+        list = ParseWordList(bytes);
         if (path)
             *path = candidate;
         return true;
     }
-    list = WordList();
-    if (path)
-        path->clear();
     return false;
 }
 

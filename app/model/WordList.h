@@ -30,9 +30,10 @@ WordList ParseWordList(const QByteArray& bytes);
 // data folder, then the shipped places (WordListPlaces).
 QStringList WordListCandidates();
 
-// Reads the first of `paths` that can be opened. False, with `path` empty,
-// when none can; an opened list may still hold no word.
-bool LoadWordList(const QStringList& paths, WordList& list, QString* path = nullptr);
+// Reads the first of `paths` that exists, as a regular file (ReadRegularFile).
+// False, with `path` empty, when none exists, or when the first that exists
+// cannot be read, `whyNot` then saying why; a list read may still hold no word.
+bool LoadWordList(const QStringList& paths, WordList& list, QString* path = nullptr, QString* whyNot = nullptr);
 
 // The word a uniform value r in [0, 1) picks out of n words: floor(n x r),
 // kept inside 0..n-1.

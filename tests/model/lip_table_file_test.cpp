@@ -3,10 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace oralis;
 
@@ -50,6 +57,12 @@ SignTable Load(const QByteArray& bytes)
     QString why;
     EXPECT_EQ(LoadLipTableFromBytes(bytes, table, &why), -1) << why.toStdString();
     return table;
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
 // Sign 1 named "a", two frames from Frame(10) and Frame(100).
@@ -160,6 +173,17 @@ TEST(LipTableRead, AFailedLoadChangesNothingAndSaysWhere)
     }
 }
 
+TEST(LipTableRead, AFieldIsQuotedShortInTheReason)
+{
+    QByteArray frame = Frame(1);
+    frame.replace(",5,", "," + QByteArray(10'000'000, '9') + ",");
+    SignTable table;
+    QString why;
+    EXPECT_EQ(LoadLipTableFromBytes(Header("0", "x", "1") + frame, table, &why), 0);
+    EXPECT_EQ(why, QStringLiteral("line 2: value %1… in field 5 of frame 0 of sign 0 is out of range")
+                       .arg(QString(40, QLatin1Char('9'))));
+}
+
 TEST(LipTableRead, JapaneseNamesInUtf8AndCp932)
 {
     const QString name = QStringLiteral("ア行        ");
@@ -242,6 +266,48 @@ TEST(LipTableWrite, SignsNeverFilledAreLeftOutSoTheFileStaysReadable)
     EXPECT_EQ(back[4].FrameCount, 5);
 }
 
+// CP932 is kept wherever it carries the name back; otherwise the file is
+// UTF-8 with a byte-order mark and the user is told which names made it so.
+TEST(LipTableWrite, EveryNameReadsBackAsItWasSaved)
+{
+    const struct {
+        const char16_t* name;
+        bool utf8;
+    } cases[] = {
+        {u"ﾏｲ", false},  // CF B2 in CP932, and valid UTF-8 too
+        {u"ﾆｬ", false},
+        {u"ア行", false},
+        {u"café", true},
+        {u"〜", true},          // CP932's 81 60 reads back as U+FF5E
+        {u"\u7E3Aｱ", true},    // E3 81 B1 in CP932: UTF-8 for ぱ
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("names.csv"));
+    for (const auto& c : cases) {
+        const QString name = QString::fromUtf16(c.name);
+        SCOPED_TRACE(name.toStdString());
+        SignTable t = SampleTable();
+        t[1].SignName = FixedSignName(name);
+        QString why, notice;
+        ASSERT_TRUE(SaveLipTable(path, t, &why, &notice)) << why.toStdString();
+        const QByteArray bytes = Contents(path);
+        EXPECT_EQ(bytes.startsWith("\xEF\xBB\xBF"), c.utf8);
+        EXPECT_EQ(notice, c.utf8 ? QStringLiteral("Saved as UTF-8: Shift-JIS cannot hold the name of sign 1 (%1)").arg(name)
+                                 : QString());
+        SignTable back;
+        ASSERT_EQ(LoadLipTable(path, back, &why), -1) << why.toStdString();
+        EXPECT_EQ(back[1].SignName, t[1].SignName);
+        EXPECT_TRUE(FormatLipTable(back) == bytes);
+    }
+
+    SignTable two = SampleTable();
+    two[0].SignName = FixedSignName(QStringLiteral("café"));
+    two[4].SignName = FixedSignName(QStringLiteral("〜"));
+    QString notice;
+    ASSERT_TRUE(SaveLipTable(path, two, nullptr, &notice));
+    EXPECT_EQ(notice, QStringLiteral("Saved as UTF-8: Shift-JIS cannot hold the names of signs 0 (café), 4 (〜)"));
+}
+
 TEST(LipTableWrite, AFailedSaveLeavesTheOldFileAndSaysWhy)
 {
     QTemporaryDir dir;
@@ -261,8 +327,6 @@ TEST(LipTableWrite, AFailedSaveLeavesTheOldFileAndSaysWhy)
         {"missing folder", dir.filePath(QStringLiteral("no/such/t.csv")), SampleTable(), ""},
         {"value not a number", path, [] { SignTable t = SampleTable(); t[1].Frames[1][26] = NAN; return t; }(),
          "frame 1 of sign 1 holds a value that is not a number"},
-        {"name outside Shift-JIS", path, [] { SignTable t = SampleTable(); t[0].SignName = FixedSignName(QStringLiteral("café")); return t; }(),
-         "the name of sign 0 (café) has characters Shift-JIS cannot hold"},
         {"quote with comma", path, [] { SignTable t = SampleTable(); t[0].SignName = FixedSignName(QStringLiteral("a\",b")); return t; }(),
          "the name of sign 0 mixes a double quote"},
     };
@@ -277,6 +341,116 @@ TEST(LipTableWrite, AFailedSaveLeavesTheOldFileAndSaysWhy)
         EXPECT_EQ(old.readAll(), QByteArray("old contents"));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.csv")});
+}
+
+// A table as large as `bytes` or a little more, in sign 0.
+SignTable TableOfAtLeast(qsizetype bytes)
+{
+    SignTable t;
+    t[0].SignName = FixedSignName(QStringLiteral("big"));
+    t.SignCount = 1;
+    while (FormatLipTable(t).size() < bytes) {
+        t[0].Frames.push_back(LipFrame::fresh());
+        t[0].FrameCount = static_cast<int16_t>(t[0].Frames.size());
+    }
+    return t;
+}
+
+// The save runs in a child process under a file-size limit smaller than the
+// table, as an unprivileged user (root would pass some checks a user fails).
+TEST(LipTableWrite, ASaveOverTheFileSizeLimitFailsAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("old.csv"));
+    const QByteArray old = FormatLipTable(SampleTable());
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(old), old.size());
+    }
+    constexpr rlim_t kLimit = 4096;
+    const SignTable big = TableOfAtLeast(3 * kLimit);
+    ASSERT_LT(FormatLipTable(big).size(), 16 * 1024);  // within one buffer of Qt's file devices
+    if (geteuid() == 0) {
+        for (const QString& p : {dir.path(), path})
+            ASSERT_EQ(chown(QFile::encodeName(p).constData(), 65534, 65534), 0);
+    }
+
+    int pipeFds[2];
+    ASSERT_EQ(pipe(pipeFds), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        close(pipeFds[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{kLimit, kLimit};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            _exit(4);
+        QString why;
+        const bool saved = SaveLipTable(path, big, &why);
+        const QByteArray reason = why.toUtf8();
+        if (write(pipeFds[1], reason.constData(), static_cast<size_t>(reason.size())) < 0)
+            _exit(5);
+        _exit(saved ? 0 : 1);
+    }
+    close(pipeFds[1]);
+    QByteArray reason;
+    char buffer[512];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        reason.append(buffer, n);
+    close(pipeFds[0]);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "reported: " << reason.toStdString();
+    EXPECT_TRUE(reason.contains("File too large")) << reason.toStdString();
+    EXPECT_TRUE(Contents(path) == old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.csv")});
+}
+
+// Nothing but a regular file of at most 1 GiB is read: a FIFO would keep the
+// reader waiting, a device or a huge file reading until memory runs out.
+TEST(LipTableRead, OnlyRegularFilesOfAtMostOneGibAreRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("fifo.csv"));
+    const QString folder = dir.filePath(QStringLiteral("folder.csv"));
+    const QString zero = dir.filePath(QStringLiteral("zero.csv"));
+    const QString huge = dir.filePath(QStringLiteral("huge.csv"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxReadableSize + 1));
+    sparse.close();
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {fifo, fifo + QStringLiteral(" is not a regular file")},
+        {folder, folder + QStringLiteral(" is not a regular file")},
+        {zero, zero + QStringLiteral(" is not a regular file")},
+        {huge, QStringLiteral("Cannot read %1: the file is larger than 1 GiB").arg(huge)},
+    };
+
+    alarm(10);  // a reader that waits ends the test instead of hanging it
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        SignTable table;
+        table.SignCount = 7;
+        QString why;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(LoadLipTable(c.path, table, &why), 0);
+        EXPECT_LT(timer.elapsed(), 1000);
+        EXPECT_EQ(why, c.reason);
+        EXPECT_EQ(table.SignCount, 7);
+    }
+    alarm(0);
 }
 
 TEST(LipTableRead, AMissingFileNamesThePath)

@@ -48,9 +48,11 @@ void RunQuiz(frmSpace& main, const QuizSource& source)
 {
     WordList words;
     QString from;
+    QString why;
     const QStringList paths = source.listPaths.isEmpty() ? WordListCandidates() : source.listPaths;
-    if (!LoadWordList(paths, words, &from) || words.size() == 0) {
-        ShowMessage(&main, QStringLiteral("Quiz data not loaded"));
+    if (!LoadWordList(paths, words, &from, &why) || words.size() == 0) {
+        const QString message = QStringLiteral("Quiz data not loaded");
+        ShowMessage(&main, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
         return;
     }
     if (words.skippedLines > 0)

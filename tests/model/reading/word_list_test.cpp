@@ -3,10 +3,14 @@
 #include "model/DataPlaces.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace oralis;
 
@@ -109,6 +113,37 @@ TEST(WordList, FirstListThatOpensIsTaken)
     EXPECT_FALSE(LoadWordList({missing}, list, &from));
     EXPECT_TRUE(from.isEmpty());
     EXPECT_EQ(list.size(), 0);
+}
+
+// A list that is there but is no regular file is refused at once, with a
+// reason for the quiz to show, rather than waited on or passed over.
+TEST(WordList, OnlyARegularFileIsRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
+    const QString folder = dir.filePath(QStringLiteral("folder.txt"));
+    const QString good = dir.filePath(QStringLiteral("good.txt"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    QFile list(good);
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(Utf8(u"ｻｶﾅ,魚\r\n"));
+    list.close();
+
+    alarm(10);  // a reader that waits ends the test instead of hanging it
+    for (const QString& path : {fifo, folder}) {
+        WordList words;
+        QString from, why;
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_FALSE(LoadWordList({path, good}, words, &from, &why));
+        EXPECT_LT(timer.elapsed(), 1000);
+        EXPECT_EQ(why, path + QStringLiteral(" is not a regular file"));
+        EXPECT_TRUE(from.isEmpty());
+        EXPECT_EQ(words.size(), 0);
+    }
+    alarm(0);
 }
 
 TEST(WordList, CurrentFolderComesBeforeTheUsersAndTheShipped)
