@@ -1,6 +1,6 @@
 // The main window under a real input method: prints what the input method
 // sends to the word box, and once a result is committed, the reading shown
-// and the signs the start button plays. Driven by ibus_test.sh.
+// and the signs the start button plays. Driven by im_test.sh under ibus or fcitx5.
 #include "PlayedSigns.h"
 
 #include "ui/main/KanaLineEdit.h"
