@@ -6,6 +6,7 @@
 #include "playback/ViewControl.h"
 #include "ui/Common.h"
 #include "ui/NumberLineEdit.h"
+#include "ui/Progress.h"
 #include "ui/dialogs/FormBackground.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/dialogs/frmAbout.h"
@@ -237,7 +238,10 @@ void frmSpace::StartUp(const QString& tablePath)
     lip.ControlPass(program.InitialUpperLip.data(), 0.0f, program.InitialLowerLip.data(), 0.0f);
 
     QString why;
-    tableLoaded_ = LoadLipTable(tablePath, program.signTable, &why) != 0;
+    {
+        FileProgress progress(this, FileProgress::Loading(tablePath), true);
+        tableLoaded_ = LoadLipTable(tablePath, program.signTable, &why, progress.callback()) != 0;
+    }
     // Which of the places won is not visible in the window: a teacher's own
     // table and the shipped one look alike.
     if (tableLoaded_)
@@ -305,9 +309,17 @@ void frmSpace::Display(int16_t steps)
 bool frmSpace::Pattern_Save(const QString& path, QString* whyNot)
 {
     SignTable& table = Program().signTable;
-    if (!SaveLipTable(path, table, whyNot))
+    QString notice;
+    bool saved = false;
+    {
+        FileProgress progress(this, FileProgress::Saving(path), false);
+        saved = SaveLipTable(path, table, whyNot, &notice, progress.callback());
+    }
+    if (!saved)
         return false;
     table.UnsavedChanges = false;
+    if (!notice.isEmpty())
+        ShowMessage(this, notice);
     return true;
 }
 
@@ -363,7 +375,8 @@ void frmSpace::OpenLipTable()
     const QString path = chooser.TargetFile;
     QString why;
     // A failed load keeps the table as it was, so the message is all there is to do.
-    if (LoadLipTable(path, Program().signTable, &why) == 0)
+    FileProgress progress(this, FileProgress::Loading(path), true);
+    if (LoadLipTable(path, Program().signTable, &why, progress.callback()) == 0)
         ShowMessage(this, QStringLiteral("Cannot load %1\n%2").arg(QDir::toNativeSeparators(path), why));
 }
 
