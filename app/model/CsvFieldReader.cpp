@@ -1,26 +1,38 @@
 #include "model/CsvFieldReader.h"
 
+#include <algorithm>
+
 namespace oralis {
 
 namespace {
 
-bool IsBlank(QChar c)
+bool IsBlank(char16_t c)
 {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+    return c == u' ' || c == u'\t';
 }
 
 }  // namespace
 
-CsvFieldReader::CsvFieldReader(QStringView text) : text_(text) {}
+CsvFieldReader::CsvFieldReader(QStringView text) : text_(text), data_(text.utf16()), size_(text.size()) {}
+
+qsizetype CsvFieldReader::nextOf(char16_t c, qsizetype& cached)
+{
+    if (cached < pos_) {
+        cached = text_.indexOf(QChar(c), pos_);
+        if (cached < 0)
+            cached = size_;
+    }
+    return cached;
+}
 
 bool CsvFieldReader::atLineEnd() const
 {
-    return pos_ < text_.size() && (text_[pos_] == QLatin1Char('\r') || text_[pos_] == QLatin1Char('\n'));
+    return pos_ < size_ && (data_[pos_] == u'\r' || data_[pos_] == u'\n');
 }
 
 void CsvFieldReader::consumeLineEnd()
 {
-    if (text_[pos_] == QLatin1Char('\r') && pos_ + 1 < text_.size() && text_[pos_ + 1] == QLatin1Char('\n'))
+    if (data_[pos_] == u'\r' && pos_ + 1 < size_ && data_[pos_ + 1] == u'\n')
         ++pos_;
     ++pos_;
     ++line_;
@@ -28,9 +40,9 @@ void CsvFieldReader::consumeLineEnd()
 
 bool CsvFieldReader::atEnd() const
 {
-    for (qsizetype i = pos_; i < text_.size(); ++i) {
-        const QChar c = text_[i];
-        if (!IsBlank(c) && c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+    for (qsizetype i = pos_; i < size_; ++i) {
+        const char16_t c = data_[i];
+        if (!IsBlank(c) && c != u'\r' && c != u'\n')
             return false;
     }
     return true;
@@ -39,14 +51,14 @@ bool CsvFieldReader::atEnd() const
 void CsvFieldReader::skipBlankLines()
 {
     qsizetype p = pos_;
-    while (p < text_.size() && IsBlank(text_[p]))
+    while (p < size_ && IsBlank(data_[p]))
         ++p;
-    if (p < text_.size() && text_[p] != QLatin1Char('\r') && text_[p] != QLatin1Char('\n'))
+    if (p < size_ && data_[p] != u'\r' && data_[p] != u'\n')
         return;  // the next record starts on this line
     pos_ = p;
     fieldPending_ = false;
     for (;;) {
-        while (pos_ < text_.size() && IsBlank(text_[pos_]))
+        while (pos_ < size_ && IsBlank(data_[pos_]))
             ++pos_;
         if (!atLineEnd())
             break;
@@ -56,9 +68,9 @@ void CsvFieldReader::skipBlankLines()
 
 bool CsvFieldReader::next(QStringView& field)
 {
-    while (pos_ < text_.size() && IsBlank(text_[pos_]))
+    while (pos_ < size_ && IsBlank(data_[pos_]))
         ++pos_;
-    if (pos_ >= text_.size()) {
+    if (pos_ >= size_) {
         if (!fieldPending_)
             return false;
         fieldPending_ = false;
@@ -67,32 +79,31 @@ bool CsvFieldReader::next(QStringView& field)
     }
     fieldLine_ = line_;
 
-    if (text_[pos_] == QLatin1Char('"')) {
+    if (data_[pos_] == u'"') {
         const qsizetype start = ++pos_;
-        while (pos_ < text_.size() && text_[pos_] != QLatin1Char('"')) {
+        while (pos_ < size_ && data_[pos_] != u'"') {
             if (atLineEnd()) {
                 consumeLineEnd();
                 continue;
             }
             ++pos_;
         }
-        field = text_.mid(start, pos_ - start);
-        if (pos_ < text_.size())
+        field = QStringView(data_ + start, pos_ - start);
+        if (pos_ < size_)
             ++pos_;
         // Whatever follows the closing quote up to the delimiter is not part
         // of the field.
-        while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
+        while (pos_ < size_ && data_[pos_] != u',' && !atLineEnd())
             ++pos_;
     } else {
         const qsizetype start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != QLatin1Char(',') && !atLineEnd())
-            ++pos_;
-        field = text_.mid(start, pos_ - start);
+        pos_ = std::min(nextOf(u',', nextComma_), std::min(nextOf(u'\r', nextCr_), nextOf(u'\n', nextLf_)));
+        field = QStringView(data_ + start, pos_ - start);
     }
 
     fieldPending_ = false;
-    if (pos_ < text_.size()) {
-        if (text_[pos_] == QLatin1Char(',')) {
+    if (pos_ < size_) {
+        if (data_[pos_] == u',') {
             ++pos_;
             fieldPending_ = true;
         } else {

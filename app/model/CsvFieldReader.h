@@ -36,12 +36,21 @@ public:
 private:
     bool atLineEnd() const;
     void consumeLineEnd();
+    // Where the next `c` stands from the current position on (or the end).
+    // Each delimiter is searched for again only once reading has passed the
+    // one found last, so the library's search does the reading of a field.
+    qsizetype nextOf(char16_t c, qsizetype& cached);
 
     QStringView text_;
+    const char16_t* data_;  // text_ without a bounds-checked accessor in the inner loops
+    qsizetype size_;
     qsizetype pos_ = 0;
     int line_ = 1;
     int fieldLine_ = 1;
     bool fieldPending_ = false;  // the last field ended with a comma
+    qsizetype nextComma_ = -1;
+    qsizetype nextCr_ = -1;
+    qsizetype nextLf_ = -1;
 };
 
 }  // namespace oralis

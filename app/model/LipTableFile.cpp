@@ -4,7 +4,6 @@
 #include "model/NumericText.h"
 #include "model/TextFile.h"
 
-#include <QStringEncoder>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -21,8 +20,6 @@ constexpr int kMaxSignNumber = kSignSlots - 1;
 // File field (0-based) of each stored frame value, in file order.
 constexpr std::array<int, kFieldsPerRecord> kStoredValues{
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 26};
-
-const char* const kTableCodec = "windows-31j";
 
 QString Shown(QStringView field)
 {
@@ -66,19 +63,6 @@ QString NameField(const SignEntry& sign)
     return NeedsQuotes(name) ? QLatin1Char('"') + name + QLatin1Char('"') : name;
 }
 
-// The CP932 encoder quietly substitutes what it cannot map (and maps some
-// characters to look-alikes), so only a round trip tells.
-bool Cp932CanHold(const QString& text)
-{
-    QStringEncoder encoder(kTableCodec, QStringEncoder::Flag::Stateless);
-    QStringDecoder decoder(kTableCodec, QStringDecoder::Flag::Stateless);
-    if (!encoder.isValid() || !decoder.isValid())
-        return true;  // FormatLipTable then writes UTF-8, which holds anything
-    const QByteArray bytes = encoder.encode(text);
-    const QString back = decoder.decode(bytes);
-    return !encoder.hasError() && !decoder.hasError() && back == text;
-}
-
 // Why the table cannot be written so that it reads back the same, or empty.
 QString Unwritable(const SignTable& table)
 {
@@ -98,6 +82,14 @@ QString Unwritable(const SignTable& table)
         }
     }
     return QString();
+}
+
+// FixedSignName straight from a view: one allocation a header.
+QString FixedName(QStringView field)
+{
+    QString name(kSignNameLength, QLatin1Char(' '));
+    std::copy_n(field.data(), std::min<qsizetype>(field.size(), kSignNameLength), name.data());
+    return name;
 }
 
 // One stage of a longer job, reported on the job's own scale: the stage's
@@ -186,11 +178,13 @@ int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const Pr
             read.emplace_back();
         }
         SignEntry& sign = read[static_cast<size_t>(slot)];
-        sign.SignName = FixedSignName(fields[1].toString());
+        sign.SignName = FixedName(fields[1]);
         sign.FrameCount = *n;
         sign.Frames.clear();
-        // The count is only a claim until its frames have been read.
-        sign.Frames.reserve(static_cast<size_t>(std::min<int>(*n, 1024)));
+        // The count is only a claim until its frames have been read; the text
+        // left can hold at most one frame per 20 characters (its commas).
+        const qsizetype room = (text.size() - reader.position()) / (kFieldsPerRecord - 1) + 1;
+        sign.Frames.reserve(static_cast<size_t>(std::min<qsizetype>(*n, room)));
         for (int k = 0; k < *n; ++k) {
             if (!ReadRecord(reader, fields, lines))
                 return fail(AtLine(reader.fieldLine(), QStringLiteral("the file ends inside frame %1 of sign %2 "
@@ -225,28 +219,41 @@ int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const Pr
     return -1;
 }
 
-QByteArray Cp932Bytes(const QString& text)
-{
-    QStringEncoder encoder(kTableCodec, QStringEncoder::Flag::Stateless);
-    return encoder.encode(text);
-}
+// The header lines of the signs written, in the file's encoding: CP932,
+// unless some name could not be read back from it (characters it lacks, or
+// bytes the reader would take for UTF-8), then UTF-8 for all.
+struct Headers {
+    std::array<QByteArray, kSignSlots> lines;
+    std::vector<int> utf8Signs;  // the signs that made it UTF-8
+    bool utf8() const { return !utf8Signs.empty(); }
+};
 
-// Signs whose names CP932 cannot carry back: characters it lacks, or bytes
-// the reader would take for UTF-8 (which the whole file then has to be).
-std::vector<int> SignsNeedingUtf8(const SignTable& table)
+Headers EncodeHeaders(const SignTable& table)
 {
-    std::vector<int> signs;
-    if (!QStringEncoder(kTableCodec).isValid())
-        return signs;  // everything is UTF-8 then; nobody needs telling why
+    static const QString kHeaderTail = QString(kFieldsPerRecord - 3, QLatin1Char(','));
+    Headers headers;
+    std::array<QString, kSignSlots> texts;
     const int count = std::clamp<int>(table.SignCount, 0, kSignSlots);
     for (int s = 0; s < count; ++s) {
-        if (table[s].Frames.empty())
+        const SignEntry& sign = table[s];
+        // A sign never filled has no frames, and a header with no frames would
+        // make the whole file unreadable.
+        if (sign.Frames.empty())
             continue;
-        const QString field = NameField(table[s]);
-        if (!Cp932CanHold(field) || DetectTextEncoding(Cp932Bytes(field)) != TextEncoding::Cp932)
-            signs.push_back(s);
+        QString& text = texts[static_cast<size_t>(s)];
+        text = QString::number(s) + QLatin1Char(',') + NameField(sign) + QLatin1Char(',')
+            + QString::number(sign.Frames.size()) + kHeaderTail + QStringLiteral("\r\n");
+        const std::optional<QByteArray> cp932 = EncodeCp932(text);
+        if (cp932 && DetectTextEncoding(*cp932) == TextEncoding::Cp932)
+            headers.lines[static_cast<size_t>(s)] = *cp932;
+        else
+            headers.utf8Signs.push_back(s);
     }
-    return signs;
+    if (headers.utf8()) {
+        for (int s = 0; s < count; ++s)
+            headers.lines[static_cast<size_t>(s)] = texts[static_cast<size_t>(s)].toUtf8();
+    }
+    return headers;
 }
 
 QString Utf8Notice(const SignTable& table, const std::vector<int>& signs)
@@ -290,21 +297,15 @@ qint64 FrameTotal(const SignTable& table)
 
 // The file's bytes, or false with the reason when they would exceed `limit`
 // or `progress` cancels.
-bool FormatTable(const SignTable& table, bool utf8, QByteArray& out, qint64 limit, const Stage& progress,
-                 QString* whyNot)
+bool FormatTable(const SignTable& table, const Headers& headers, QByteArray& out, qint64 limit,
+                 const Stage& progress, QString* whyNot)
 {
-    static const QString kHeaderTail = QString(kFieldsPerRecord - 3, QLatin1Char(','));
-    QStringEncoder encoder(utf8 ? QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless)
-                                : QStringEncoder(kTableCodec, QStringEncoder::Flag::Stateless));
-    if (!encoder.isValid()) {
-        utf8 = true;  // no CP932 at all: UTF-8, which the reader tells by its mark
-        encoder = QStringEncoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    }
+    const QString tooLarge = QStringLiteral("the table would be larger than 1 GiB, more than can be read back");
     const qint64 frames = FrameTotal(table);
     out.clear();
     // Most frame lines of real tables are shorter; the guess saves copies.
     out.reserve(std::min<qint64>(frames * 64, limit));
-    if (utf8)
+    if (headers.utf8())
         out.append("\xEF\xBB\xBF");
 
     qint64 done = 0;
@@ -312,13 +313,9 @@ bool FormatTable(const SignTable& table, bool utf8, QByteArray& out, qint64 limi
     const int count = std::clamp<int>(table.SignCount, 0, kSignSlots);
     for (int s = 0; s < count; ++s) {
         const SignEntry& sign = table[s];
-        // A sign never filled has no frames, and a header with no frames would
-        // make the whole file unreadable.
         if (sign.Frames.empty())
             continue;
-        out.append(encoder.encode(QString::number(s) + QLatin1Char(',') + NameField(sign) + QLatin1Char(',')
-                                  + QString::number(sign.Frames.size()) + kHeaderTail
-                                  + QStringLiteral("\r\n")));
+        out.append(headers.lines[static_cast<size_t>(s)]);
         for (const LipFrame& frame : sign.Frames) {
             AppendFrame(out, frame);
             ++done;
@@ -327,7 +324,7 @@ bool FormatTable(const SignTable& table, bool utf8, QByteArray& out, qint64 limi
             untilReport = kRecordsPerReport;
             if (out.size() > limit) {
                 if (whyNot)
-                    *whyNot = QStringLiteral("the table would be larger than 1 GiB, more than can be read back");
+                    *whyNot = tooLarge;
                 return false;
             }
             if (!progress(done, frames)) {
@@ -339,7 +336,7 @@ bool FormatTable(const SignTable& table, bool utf8, QByteArray& out, qint64 limi
     }
     if (out.size() > limit) {
         if (whyNot)
-            *whyNot = QStringLiteral("the table would be larger than 1 GiB, more than can be read back");
+            *whyNot = tooLarge;
         return false;
     }
     return true;
@@ -370,8 +367,8 @@ int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot, con
 QByteArray FormatLipTable(const SignTable& table)
 {
     QByteArray bytes;
-    FormatTable(table, !SignsNeedingUtf8(table).empty(), bytes, std::numeric_limits<qint64>::max(),
-                Stage({}, 0, 0, 0), nullptr);
+    FormatTable(table, EncodeHeaders(table), bytes, std::numeric_limits<qint64>::max(), Stage({}, 0, 0, 0),
+                nullptr);
     return bytes;
 }
 
@@ -390,18 +387,17 @@ bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot, 
     if (!unwritable.isEmpty())
         return fail(unwritable);
 
-    const std::vector<int> utf8Signs = SignsNeedingUtf8(table);
+    const Headers headers = EncodeHeaders(table);
     // Formatting costs about as much as writing.
     const qint64 half = std::max<qint64>(FrameTotal(table), 1);
     QByteArray bytes;
     QString reason;
-    if (!FormatTable(table, !utf8Signs.empty(), bytes, kMaxReadableSize, Stage(progress, 0, half, 2 * half),
-                     &reason))
+    if (!FormatTable(table, headers, bytes, kMaxReadableSize, Stage(progress, 0, half, 2 * half), &reason))
         return fail(reason);
     if (!WriteFileAtomically(path, bytes, &reason, Stage(progress, half, half, 2 * half).fn()))
         return fail(reason);
-    if (notice && !utf8Signs.empty())
-        *notice = Utf8Notice(table, utf8Signs);
+    if (notice && headers.utf8())
+        *notice = Utf8Notice(table, headers.utf8Signs);
     return true;
 }
 

@@ -39,22 +39,23 @@ int DigitValue(char16_t c, int radix)
 // without copying the text (a field may be megabytes long).
 class Cursor {
 public:
-    explicit Cursor(QStringView text) : text_(text) { skip(); }
-    char16_t peek() const { return i_ < text_.size() ? text_[i_].unicode() : u'\0'; }
+    explicit Cursor(QStringView text) : p_(text.utf16()), end_(text.utf16() + text.size()) { skip(); }
+    char16_t peek() const { return p_ != end_ ? *p_ : u'\0'; }
     void take()
     {
-        ++i_;
+        if (p_ != end_)
+            ++p_;
         skip();
     }
 
 private:
     void skip()
     {
-        while (i_ < text_.size() && IsIgnoredBlank(text_[i_].unicode()))
-            ++i_;
+        while (p_ != end_ && *p_ <= u' ' && IsIgnoredBlank(*p_))
+            ++p_;
     }
-    QStringView text_;
-    qsizetype i_ = 0;
+    const char16_t* p_;
+    const char16_t* end_;
 };
 
 // &H and &O read as plain non-negative integers; a value too large for a
@@ -79,6 +80,95 @@ locale_t CLocale()
     return c;
 }
 
+bool IsExponentMark(char16_t c)
+{
+    return c == u'E' || c == u'e' || c == u'D' || c == u'd';
+}
+
+// Most fields are short decimals without an exponent ("0", "-1.125"): their
+// digits and the power of ten are both exact doubles, so one division rounds
+// correctly, as strtod would. False for anything else.
+bool ExactDecimal(Cursor c, double& value)
+{
+    const bool negative = c.peek() == u'-';
+    if (c.peek() == u'+' || c.peek() == u'-')
+        c.take();
+    uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    auto take = [&](bool fraction) {
+        for (; IsDigit(c.peek()); c.take()) {
+            if (mantissa >= (uint64_t(1) << 53) / 10)
+                return false;
+            mantissa = mantissa * 10 + static_cast<uint64_t>(c.peek() - u'0');
+            ++digits;
+            fractionDigits += fraction ? 1 : 0;
+        }
+        return true;
+    };
+    if (!take(false))
+        return false;
+    if (c.peek() == u'.') {
+        c.take();
+        if (!take(true))
+            return false;
+    }
+    if (digits == 0) {
+        value = 0;
+        return true;
+    }
+    if (IsExponentMark(c.peek()) || fractionDigits >= static_cast<int>(std::size(kExactTens)))
+        return false;
+    value = static_cast<double>(mantissa) / kExactTens[fractionDigits];
+    if (negative && value != 0)  // no negative zero from "-0"
+        value = -value;
+    return true;
+}
+
+// The longest decimal prefix copied into plain ASCII, with D turned into E,
+// for strtod and its correct rounding of any length and exponent.
+double StrtodPrefix(Cursor c)
+{
+    std::string number;
+    if (c.peek() == u'+' || c.peek() == u'-') {
+        number.push_back(static_cast<char>(c.peek()));
+        c.take();
+    }
+    size_t mantissaDigits = 0;
+    auto take = [&] {
+        for (; IsDigit(c.peek()); c.take()) {
+            number.push_back(static_cast<char>(c.peek()));
+            ++mantissaDigits;
+        }
+    };
+    take();
+    if (c.peek() == u'.') {
+        number.push_back('.');
+        c.take();
+        take();
+    }
+    if (mantissaDigits == 0)
+        return 0;
+    if (IsExponentMark(c.peek())) {
+        c.take();
+        std::string exponent = "e";
+        if (c.peek() == u'+' || c.peek() == u'-') {
+            exponent.push_back(static_cast<char>(c.peek()));
+            c.take();
+        }
+        bool any = false;
+        for (; IsDigit(c.peek()); c.take()) {
+            exponent.push_back(static_cast<char>(c.peek()));
+            any = true;
+        }
+        // "1E" or "1E+" is the number 1 followed by letters.
+        if (any)
+            number += exponent;
+    }
+    const double value = strtod_l(number.c_str(), nullptr, CLocale());
+    return value == 0 ? 0.0 : value;  // no negative zero from "-0"
+}
+
 }  // namespace
 
 double NumericPrefix(QStringView text)
@@ -95,68 +185,10 @@ double NumericPrefix(QStringView text)
         return 0;
     }
 
-    // Copy the longest decimal prefix into plain ASCII, with D turned into E.
-    // Most fields are short decimals ("0", "-1.125"), which the exact fast path
-    // below reads; anything else goes to strtod for its correct rounding.
-    std::string number;
-    uint64_t mantissa = 0;
-    bool exact = true;
-    int fractionDigits = 0;
-    size_t mantissaDigits = 0;
-    auto digit = [&](bool fraction) {
-        const char16_t d = c.peek();
-        number.push_back(static_cast<char>(d));
-        ++mantissaDigits;
-        if (mantissa >= (uint64_t(1) << 53) / 10)
-            exact = false;
-        if (exact)
-            mantissa = mantissa * 10 + static_cast<uint64_t>(d - u'0');
-        fractionDigits += fraction ? 1 : 0;
-        c.take();
-    };
-    const bool negative = c.peek() == u'-';
-    if (c.peek() == u'+' || c.peek() == u'-') {
-        number.push_back(static_cast<char>(c.peek()));
-        c.take();
-    }
-    while (IsDigit(c.peek()))
-        digit(false);
-    if (c.peek() == u'.') {
-        number.push_back('.');
-        c.take();
-        while (IsDigit(c.peek()))
-            digit(true);
-    }
-    if (mantissaDigits == 0)
-        return 0;
-    const char16_t e = c.peek();
-    if (e == u'E' || e == u'e' || e == u'D' || e == u'd') {
-        c.take();
-        std::string exponent = "e";
-        if (c.peek() == u'+' || c.peek() == u'-') {
-            exponent.push_back(static_cast<char>(c.peek()));
-            c.take();
-        }
-        bool any = false;
-        for (; IsDigit(c.peek()); c.take()) {
-            exponent.push_back(static_cast<char>(c.peek()));
-            any = true;
-        }
-        // "1E" or "1E+" is the number 1 followed by letters.
-        if (any) {
-            number += exponent;
-            exact = false;
-        }
-    }
-
-    // Both the digits and the power of ten are exact doubles, so the one
-    // division rounds correctly, as strtod would.
-    if (exact && fractionDigits < static_cast<int>(std::size(kExactTens))) {
-        const double value = static_cast<double>(mantissa) / kExactTens[fractionDigits];
-        return value == 0 ? 0.0 : (negative ? -value : value);  // no negative zero from "-0"
-    }
-    const double value = strtod_l(number.c_str(), nullptr, CLocale());
-    return value == 0 ? 0.0 : value;
+    double value = 0;
+    if (ExactDecimal(c, value))
+        return value;
+    return StrtodPrefix(c);
 }
 
 std::optional<int16_t> RoundToInt16(double value)

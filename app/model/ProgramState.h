@@ -49,9 +49,17 @@ inline QString FixedSignName(const QString& name)
     return name.left(kSignNameLength).leftJustified(kSignNameLength, QLatin1Char(' '));
 }
 
+// Ten blanks, shared: a table holds 257 signs, most of them never named, and
+// every load or copy of a table would otherwise allocate each one's blanks.
+inline const QString& BlankSignName()
+{
+    static const QString blank(kSignNameLength, QLatin1Char(' '));
+    return blank;
+}
+
 struct SignEntry {
     int16_t FrameCount = 0;                       // 0: never filled
-    QString SignName = FixedSignName(QString());  // always ten characters
+    QString SignName = BlankSignName();           // always ten characters
     std::vector<LipFrame> Frames;                 // exactly FrameCount frames
 };
 

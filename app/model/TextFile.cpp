@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -92,6 +93,28 @@ bool HasUtf8Bom(QByteArrayView bytes)
     return bytes.startsWith("\xEF\xBB\xBF");
 }
 
+bool IsAscii(char c)
+{
+    return static_cast<unsigned char>(c) < 0x80;
+}
+
+// The first byte from `from` on that is not ASCII, or the size. Eight bytes
+// a step: tables are hundreds of megabytes of ASCII.
+qsizetype FirstNonAscii(QByteArrayView bytes, qsizetype from)
+{
+    const qsizetype n = bytes.size();
+    constexpr uint64_t kHighBits = 0x8080808080808080u;
+    for (; from + 8 <= n; from += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes.data() + from, sizeof word);
+        if (word & kHighBits)
+            break;
+    }
+    while (from < n && IsAscii(bytes[from]))
+        ++from;
+    return from;
+}
+
 // Only bytes from 0x80 up tell UTF-8 and CP932 apart, and a whole file of
 // hundreds of megabytes is mostly digits and commas. So the encodings are
 // tried on each run of such bytes and the byte after it (a CP932 trail byte
@@ -102,11 +125,7 @@ QByteArray NonAsciiRuns(QByteArrayView bytes)
     QByteArray runs;
     const qsizetype n = bytes.size();
     qsizetype i = 0;
-    while (i < n) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
-            ++i;
-            continue;
-        }
+    while ((i = FirstNonAscii(bytes, i)) < n) {
         const qsizetype start = i;
         while (i < n && static_cast<unsigned char>(bytes[i]) >= 0x80)
             ++i;
@@ -143,19 +162,43 @@ TextEncoding EncodingOfRuns(const QByteArray& runs)
     return validUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
-// One stretch of text in `encoding`; a CP932 byte it cannot decode becomes
-// U+FFFD (the decoder gives U+001A, which is also a character of its own).
+// The system's CP932 is IBM's variant, which trades 0x1A, 0x1C and 0x7F
+// around (0x1A reads as U+001C); Windows keeps them as they are. So ASCII
+// stays ASCII here, and only the rest goes through the codec: each run of
+// bytes from 0x80 up with the byte after it, which may be a trail byte.
+// A byte the codec cannot decode becomes U+FFFD.
+void AppendCp932(QString& text, QByteArrayView bytes)
+{
+    std::optional<QStringDecoder> cp932;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const qsizetype j = FirstNonAscii(bytes, i);
+        text += QLatin1StringView(bytes.sliced(i, j - i));
+        if (j == n)
+            break;
+        qsizetype k = j;
+        while (k < n && !IsAscii(bytes[k]))
+            ++k;
+        if (k < n && bytes[k] >= 0x40 && bytes[k] <= 0x7E)
+            ++k;
+        if (!cp932)
+            cp932.emplace(kCp932, QStringDecoder::Flag::Stateless);
+        QString part = cp932->decode(bytes.sliced(j, k - j));
+        // Within a run the codec's U+001A can only be its mark for a bad byte.
+        if (cp932->hasError())
+            part.replace(QChar(0x1A), QChar::ReplacementCharacter);
+        text += part;
+        i = k;
+    }
+}
+
 void AppendDecoded(QString& text, QByteArrayView bytes, TextEncoding encoding)
 {
-    if (encoding == TextEncoding::Utf8) {
+    if (encoding == TextEncoding::Utf8)
         text += QString::fromUtf8(bytes);
-        return;
-    }
-    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
-    QString part = cp932.decode(bytes);
-    if (cp932.hasError())
-        part.replace(QChar(0x1A), QChar::ReplacementCharacter);
-    text += part;
+    else
+        AppendCp932(text, bytes);
 }
 
 }  // namespace
@@ -329,6 +372,43 @@ QString DecodeText(QByteArrayView bytes)
     QString text;
     DecodeText(bytes, text);
     return text;
+}
+
+std::optional<QByteArray> EncodeCp932(QStringView text)
+{
+    std::optional<QStringEncoder> encoder;
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        qsizetype j = i;
+        while (j < n && text[j].unicode() < 0x80)
+            ++j;
+        for (qsizetype a = i; a < j; ++a)
+            bytes.append(static_cast<char>(text[a].unicode()));
+        if (j == n)
+            break;
+        qsizetype k = j;
+        while (k < n && text[k].unicode() >= 0x80)
+            ++k;
+        if (!encoder)
+            encoder.emplace(kCp932, QStringEncoder::Flag::Stateless);
+        if (!encoder->isValid())
+            return std::nullopt;
+        const QByteArray part = encoder->encode(text.sliced(j, k - j));
+        if (encoder->hasError())
+            return std::nullopt;
+        bytes += part;
+        i = k;
+    }
+    // The encoder quietly substitutes what it cannot map (and maps some
+    // characters to look-alikes), so only reading the bytes back tells.
+    QString back;
+    AppendCp932(back, bytes);
+    if (back != text)
+        return std::nullopt;
+    return bytes;
 }
 
 QString Quoted(QStringView text)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <optional>
 
 namespace oralis {
 
@@ -52,6 +53,10 @@ TextEncoding DetectTextEncoding(QByteArrayView bytes);
 // cancels, `text` then being empty.
 bool DecodeText(QByteArrayView bytes, QString& text, const ProgressFn& progress = {});
 QString DecodeText(QByteArrayView bytes);
+
+// `text` in CP932 (ASCII kept as it is, as Windows has it), or empty when
+// the bytes would not read back as exactly `text`.
+std::optional<QByteArray> EncodeCp932(QStringView text);
 
 // A field or name as a message quotes it: blanks and line breaks folded, at
 // most kMaxQuoted characters, an ellipsis "…" where it was cut, so that a

@@ -277,6 +277,7 @@ TEST(LipTableWrite, EveryNameReadsBackAsItWasSaved)
         {u"ﾏｲ", false},  // CF B2 in CP932, and valid UTF-8 too
         {u"ﾆｬ", false},
         {u"ア行", false},
+        {u"a\u001Cb", false},  // the system's codec would write 0x1A for it
         {u"café", true},
         {u"〜", true},          // CP932's 81 60 reads back as U+FF5E
         {u"\u7E3Aｱ", true},    // E3 81 B1 in CP932: UTF-8 for ぱ
