@@ -57,10 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     QString wide = text;
+    bool widened = false;
     for (QChar& c : wide) {
-        if (c >= u'0' && c <= u'9')
+        if (c >= u'0' && c <= u'9') {
             c = QChar(static_cast<char16_t>(c.unicode() - u'0' + u'０'));
+            widened = true;
+        }
     }
+    if (!widened)
+        return 0;
     const TextReading w = ReadTypedText(wide, dictionary);
     Require(w.reading == r.reading && w.refusal == r.refusal);
     return 0;

@@ -37,7 +37,7 @@ bool AppendHalfWidth(char16_t c, QString& out)
     if (c >= 0x3041 && c <= 0x3096)  // hiragana sits 0x60 below its katakana
         c = static_cast<char16_t>(c + 0x60);
     if (c >= kFirstKatakana && c <= kLastKatakana) {
-        out += QString::fromUtf16(kHalfWidth[c - kFirstKatakana]);
+        out += QStringView(kHalfWidth[c - kFirstKatakana]);
         return true;
     }
     switch (c) {
@@ -59,12 +59,22 @@ bool AppendHalfWidth(char16_t c, QString& out)
     return false;
 }
 
+// Up to four lower-case ASCII letters in one number, so that looking up a
+// syllable needs no string of its own.
+quint32 RomajiKey(QStringView letters)
+{
+    quint32 key = 0;
+    for (qsizetype i = 0; i < letters.size(); ++i)
+        key |= quint32(letters[i].unicode() & 0xFF) << (8 * i);
+    return key;
+}
+
 // Romaji syllables in katakana. Besides Hepburn and Kunrei the table holds the
 // spellings Japanese keyboards accept (ca, cya, x- and l- for small kana), so
 // romaji typed out of habit reads the same as through an input method.
-const QHash<QString, QString>& RomajiTable()
+const QHash<quint32, QString>& RomajiTable()
 {
-    static const QHash<QString, QString> table = [] {
+    static const QHash<quint32, QString> table = [] {
         struct Pair {
             const char* romaji;
             const char16_t* kana;
@@ -115,9 +125,9 @@ const QHash<QString, QString>& RomajiTable()
             {"xtu", u"ッ"}, {"xtsu", u"ッ"}, {"ltu", u"ッ"}, {"ltsu", u"ッ"},
             {"xwa", u"ヮ"}, {"lwa", u"ヮ"}, {"xka", u"ヵ"}, {"xke", u"ヶ"},
         };
-        QHash<QString, QString> t;
+        QHash<quint32, QString> t;
         for (const Pair& p : pairs)
-            t.insert(QString::fromLatin1(p.romaji), QString::fromUtf16(p.kana));
+            t.insert(RomajiKey(QString::fromLatin1(p.romaji)), QString::fromUtf16(p.kana));
         return t;
     }();
     return table;
@@ -176,7 +186,7 @@ std::optional<QString> FoldRomaji(QStringView text)
 // syllable.
 std::optional<QString> RomajiToKatakana(const QString& s)
 {
-    const QHash<QString, QString>& table = RomajiTable();
+    const QHash<quint32, QString>& table = RomajiTable();
     auto at = [&s](qsizetype i) { return i < s.size() ? s[i] : QChar(); };
     QString out;
     bool anyLetter = false;
@@ -218,7 +228,7 @@ std::optional<QString> RomajiToKatakana(const QString& s)
         for (int len = kLongestRomaji; len >= 1 && !matched; --len) {
             if (i + len > s.size())
                 continue;
-            const auto it = table.constFind(s.mid(i, len));
+            const auto it = table.constFind(RomajiKey(QStringView(s).mid(i, len)));
             if (it != table.constEnd()) {
                 out += *it;
                 i += len;
@@ -264,10 +274,10 @@ std::optional<QString> KanaToHalfWidth(QStringView text)
 bool IsKanaText(QStringView text)
 {
     bool anyKana = false;
+    QString scratch;
     for (QChar c : text) {
         if (IsBlank(c))
             continue;
-        QString scratch;
         if (!AppendHalfWidth(c.unicode(), scratch))
             return false;
         anyKana = true;

@@ -31,18 +31,20 @@ enum Tail : int {
     kCounted,
 };
 
+// The spoken words of a number, appended to a reading.
 struct Words {
-    QString head;
-    QString last;
+    explicit Words(QString& out) : text(out), lastAt(out.size()) {}
+
+    QString& text;
+    qsizetype lastAt;  // where the last word starts
     int tail = kZero;
 
     void append(const char16_t* word, int kind)
     {
-        head += last;
-        last = QString::fromUtf16(word);
+        lastAt = text.size();
+        text += QStringView(word);
         tail = kind;
     }
-    QString text() const { return head + last; }
 };
 
 constexpr const char16_t* kOnes[] = {u"", u"ｲﾁ", u"ﾆ", u"ｻﾝ", u"ﾖﾝ", u"ｺﾞ", u"ﾛｸ", u"ﾅﾅ", u"ﾊﾁ", u"ｷｭｰ"};
@@ -176,10 +178,11 @@ void Attach(Words& w, const Follower& next)
         if (s.kanji != next.kanji || s.tail != w.tail)
             continue;
         if (s.change == Change::Geminate) {
-            w.last.chop(1);  // ｲﾁ ﾊﾁ ﾛｸ ﾋｬｸ ｼﾞｭｰ all lose their last mora to ｯ
-            w.last += u'ｯ';
+            w.text.chop(1);  // ｲﾁ ﾊﾁ ﾛｸ ﾋｬｸ ｼﾞｭｰ all lose their last mora to ｯ
+            w.text += u'ｯ';
         } else if (s.change == Change::Replace) {
-            w.last = QString::fromUtf16(s.word);
+            w.text.truncate(w.lastAt);
+            w.text += QStringView(s.word);
         }
         if (s.sound)
             sound = s.sound;
@@ -188,13 +191,21 @@ void Attach(Words& w, const Follower& next)
     w.append(sound, next.tailAfter);
 }
 
-Words Spoken(uint64_t n)
+// Appends the reading of n (at most kLargestReadNumber), followed by
+// `counter` when there is one.
+void Speak(uint64_t n, const Follower* counter, QString& out)
 {
-    Words w;
-    if (n == 0) {
-        w.append(u"ｾﾞﾛ", kZero);
-        return w;
+    if (counter) {
+        for (const Whole& whole : kWholes) {
+            if (whole.kanji == counter->kanji && whole.n == n) {
+                out += QStringView(whole.reading);
+                return;
+            }
+        }
     }
+    Words w(out);
+    if (n == 0)
+        w.append(u"ｾﾞﾛ", kZero);
     for (size_t u = 0; u < std::size(kUnits); ++u) {
         if (const int group = static_cast<int>(n / kUnitValue[u] % 10'000)) {
             AppendGroup(w, group);
@@ -203,7 +214,8 @@ Words Spoken(uint64_t n)
     }
     if (const int group = static_cast<int>(n % 10'000))
         AppendGroup(w, group);
-    return w;
+    if (counter)
+        Attach(w, *counter);
 }
 
 const Follower* FindFollower(const Follower* begin, const Follower* end, char16_t c)
@@ -293,7 +305,8 @@ QString KanaAdvice(const QString& what)
 struct Number {
     qsizetype begin = 0;
     qsizetype end = 0;
-    QString reading;
+    uint64_t value = 0;
+    const Follower* counter = nullptr;
     QString refusal;
 };
 
@@ -347,13 +360,12 @@ Number ReadNumber(QStringView t, qsizetype i)
     const Follower* counter = next <= 0xFFFF
                                   ? FindFollower(std::begin(kCounters), std::end(kCounters), static_cast<char16_t>(next))
                                   : nullptr;
+    num.value = total;
     if (counter) {
-        num.reading = *CountedReading(total, QChar(counter->kanji));
+        num.counter = counter;
         num.end = at + 1;
     } else if (IsKanji(next)) {
         num.refusal = KanaAdvice(QStringLiteral("with ") + t.mid(at, units).toString());
-    } else {
-        num.reading = CardinalReading(total);
     }
     return num;
 }
@@ -362,20 +374,23 @@ Number ReadNumber(QStringView t, qsizetype i)
 // neither is romaji on its way (a syllable half typed) or something the
 // dictionary does not know; asking it would only load it early, or tell a
 // learner who types romaji that romaji is what to type.
-std::optional<QString> ReadStretch(const QString& text, const DictionaryReading& dictionary)
+std::optional<QString> ReadStretch(QStringView text, const DictionaryReading& dictionary)
 {
     if (std::optional<QString> own = OwnReading(text))
         return own;
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
         return std::nullopt;
-    return dictionary(text);
+    return dictionary(text.toString());
 }
 
 }  // namespace
 
 QString CardinalReading(uint64_t n)
 {
-    return n > kLargestReadNumber ? QString() : Spoken(n).text();
+    QString out;
+    if (n <= kLargestReadNumber)
+        Speak(n, nullptr, out);
+    return out;
 }
 
 std::optional<QString> CountedReading(uint64_t n, QChar counter)
@@ -383,13 +398,9 @@ std::optional<QString> CountedReading(uint64_t n, QChar counter)
     const Follower* f = FindFollower(std::begin(kCounters), std::end(kCounters), counter.unicode());
     if (!f || n > kLargestReadNumber)
         return std::nullopt;
-    for (const Whole& w : kWholes) {
-        if (w.kanji == f->kanji && w.n == n)
-            return QString::fromUtf16(w.reading);
-    }
-    Words words = Spoken(n);
-    Attach(words, *f);
-    return words.text();
+    QString out;
+    Speak(n, f, out);
+    return out;
 }
 
 TextReading ReadTypedText(QStringView text, const DictionaryReading& dictionary)
@@ -410,10 +421,11 @@ TextReading ReadTypedText(QStringView text, const DictionaryReading& dictionary)
     }
 
     QString reading;
+    reading.reserve(text.size() * 2);
     qsizetype from = 0;
     auto readUpTo = [&](qsizetype end) {
         if (end > from) {
-            const std::optional<QString> part = ReadStretch(text.mid(from, end - from).toString(), dictionary);
+            const std::optional<QString> part = ReadStretch(text.mid(from, end - from), dictionary);
             if (!part)
                 return false;
             reading += *part;
@@ -423,7 +435,7 @@ TextReading ReadTypedText(QStringView text, const DictionaryReading& dictionary)
     for (const Number& num : numbers) {
         if (!readUpTo(num.begin))
             return {};
-        reading += num.reading;
+        Speak(num.value, num.counter, reading);
         from = num.end;
     }
     if (!readUpTo(text.size()))

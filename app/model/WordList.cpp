@@ -67,10 +67,14 @@ WordList ParseWordList(const QByteArray& bytes)
 {
     WordList list;
     const QString text = DecodeText(bytes);  // the same choice of encoding as for tables
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.removeLast();  // the line end of the last line, not an empty line
-    for (QString line : lines) {
+    const QStringView all(text);
+    // The line end of the last line ends it; it starts no empty line.
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf(u'\n', start);
+        if (end < 0)
+            end = all.size();
+        QStringView line = all.mid(start, end - start);
+        start = end + 1;
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (std::all_of(line.cbegin(), line.cend(), IsBlank))
