@@ -1,6 +1,6 @@
 // How long the largest legal table (257 signs of 32,767 frames) takes to save
 // and to load. Each step takes seconds, so this is a plain program that times
-// one run of each rather than a micro-benchmark.
+// one run of each rather than a micro-benchmark. Usage: table_file_bench [PATH]
 #include "model/LipTableFile.h"
 
 #include <QCoreApplication>
@@ -46,7 +46,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    const QString path = dir.filePath(QStringLiteral("largest.csv"));
+    // A path given is where the table is saved, and kept, to try the program on.
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("largest.csv"));
     const SignTable table = LargestTable();
 
     QString why;
