@@ -2,6 +2,7 @@
 // must either succeed whole or leave the table alone, and what the writer makes
 // of a loaded table must read back to a table that it writes the same bytes
 // for, names, counts and values alike.
+#include "FuzzCheck.h"
 #include "model/LipTableFile.h"
 
 #include <cmath>
@@ -9,16 +10,6 @@
 #include <cstdlib>
 
 using namespace oralis;
-
-namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -2,6 +2,7 @@
 // every reading handed out is half-width katakana that the syllable parser
 // takes, a refused number gives no reading, the dictionary never sees a
 // digit, and digits read the same in either width.
+#include "FuzzCheck.h"
 #include "model/KanaParser.h"
 #include "model/NumberReading.h"
 
@@ -11,12 +12,6 @@
 using namespace oralis;
 
 namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool IsDigit(QChar c)
 {

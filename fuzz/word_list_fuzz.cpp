@@ -1,21 +1,12 @@
 // Any bytes as a quiz word list: every word keeps its reading and its text
 // together, neither is empty, and the list never outgrows kMaxWords.
+#include "FuzzCheck.h"
 #include "model/WordList.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 using namespace oralis;
-
-namespace {
-
-void Require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
