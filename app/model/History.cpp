@@ -5,6 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
@@ -17,6 +18,7 @@ namespace {
 // SQLite's result codes for a file that is not a database or is corrupt.
 const QString kNotADatabase = QStringLiteral("26");
 const QString kCorrupt = QStringLiteral("11");
+const QString kBusy = QStringLiteral("5");
 
 constexpr const char* kVerdictCodes[] = {"correct", "lookalike", "wrong", "skipped"};
 
@@ -173,9 +175,16 @@ bool HistoryStore::open(const QString& folder)
 
     {
         // Readers then never wait for a writer, and a crash mid-write leaves
-        // the last committed attempt in place.
+        // the last committed attempt in place. SQLite does not wait for a
+        // lock while it turns a file to WAL, so two programs creating the file
+        // at once retry here for as long as any other statement would wait.
         QSqlQuery q(db_);
-        if (!Run(q, QStringLiteral("PRAGMA journal_mode=WAL"))) {
+        bool wal = Run(q, QStringLiteral("PRAGMA journal_mode=WAL"));
+        for (int tries = 0; !wal && q.lastError().nativeErrorCode() == kBusy && tries < 100; ++tries) {
+            QThread::msleep(50);
+            wal = Run(q, QStringLiteral("PRAGMA journal_mode=WAL"));
+        }
+        if (!wal) {
             return turnOff(QStringLiteral("History is off: %1 cannot be written (%2)")
                                .arg(Native(path_), q.lastError().text()));
         }

@@ -196,20 +196,22 @@ TEST_F(History, UnwritablePlaceTurnsHistoryOff)
 TEST_F(History, TwoWritersAtOnceLoseNothing)
 {
     constexpr int kEach = 40;
-    auto writer = [this](const QString& list, bool* ok) {
+    auto writer = [this](const QString& list, bool* ok, QString* reason) {
         HistoryStore store;
         *ok = store.open(folder());
         const int session = store.startSession(list, QDateTime::currentDateTimeUtc());
         for (int i = 0; i < kEach && *ok; ++i)
             *ok = store.record(session, Made(list + QString::number(i), Verdict::Wrong, {{S::A, S::I, false}}));
+        *reason = store.reason();
     };
     bool firstOk = false, secondOk = false;
-    std::thread first(writer, QStringLiteral("one"), &firstOk);
-    std::thread second(writer, QStringLiteral("two"), &secondOk);
+    QString firstReason, secondReason;
+    std::thread first(writer, QStringLiteral("one"), &firstOk, &firstReason);
+    std::thread second(writer, QStringLiteral("two"), &secondOk, &secondReason);
     first.join();
     second.join();
-    EXPECT_TRUE(firstOk);
-    EXPECT_TRUE(secondOk);
+    EXPECT_TRUE(firstOk) << firstReason.toStdString();
+    EXPECT_TRUE(secondOk) << secondReason.toStdString();
 
     HistoryStore store;
     ASSERT_TRUE(store.open(folder()));
