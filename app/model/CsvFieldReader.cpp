@@ -4,15 +4,6 @@
 
 namespace oralis {
 
-namespace {
-
-bool IsBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t';
-}
-
-}  // namespace
-
 CsvFieldReader::CsvFieldReader(QStringView text) : text_(text), data_(text.utf16()), size_(text.size()) {}
 
 qsizetype CsvFieldReader::nextOf(char16_t c, qsizetype& cached)
@@ -42,7 +33,7 @@ bool CsvFieldReader::atEnd() const
 {
     for (qsizetype i = pos_; i < size_; ++i) {
         const char16_t c = data_[i];
-        if (!IsBlank(c) && c != u'\r' && c != u'\n')
+        if (!IsCsvBlank(c) && c != u'\r' && c != u'\n')
             return false;
     }
     return true;
@@ -51,14 +42,14 @@ bool CsvFieldReader::atEnd() const
 void CsvFieldReader::skipBlankLines()
 {
     qsizetype p = pos_;
-    while (p < size_ && IsBlank(data_[p]))
+    while (p < size_ && IsCsvBlank(data_[p]))
         ++p;
     if (p < size_ && data_[p] != u'\r' && data_[p] != u'\n')
         return;  // the next record starts on this line
     pos_ = p;
     fieldPending_ = false;
     for (;;) {
-        while (pos_ < size_ && IsBlank(data_[pos_]))
+        while (pos_ < size_ && IsCsvBlank(data_[pos_]))
             ++pos_;
         if (!atLineEnd())
             break;
@@ -68,7 +59,7 @@ void CsvFieldReader::skipBlankLines()
 
 bool CsvFieldReader::next(QStringView& field)
 {
-    while (pos_ < size_ && IsBlank(data_[pos_]))
+    while (pos_ < size_ && IsCsvBlank(data_[pos_]))
         ++pos_;
     if (pos_ >= size_) {
         if (!fieldPending_)

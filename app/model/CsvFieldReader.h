@@ -8,6 +8,14 @@
 
 namespace oralis {
 
+// The blanks a field's start skips: space and tab, as the format has always
+// been read; a leading ideographic space belongs to a sign's name (unlike
+// IsBlank's, for word lists and typed text).
+inline bool IsCsvBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
 class CsvFieldReader {
 public:
     explicit CsvFieldReader(QStringView text);

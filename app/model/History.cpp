@@ -41,8 +41,8 @@ const char* const kSchema[] = {
     " position INTEGER NOT NULL, shape TEXT NOT NULL, read_as TEXT,"
     " read_right INTEGER NOT NULL)",
     "CREATE INDEX syllables_by_attempt ON syllables(attempt)",
-    "CREATE TABLE review (reading TEXT NOT NULL, display TEXT NOT NULL, box INTEGER NOT NULL,"
-    " due INTEGER NOT NULL, PRIMARY KEY (reading, display))",
+    ("CREATE TABLE review (reading TEXT NOT NULL, display TEXT NOT NULL, box INTEGER NOT NULL,"
+     " due INTEGER NOT NULL, PRIMARY KEY (reading, display))"),
 };
 
 QString Stamp(const QDateTime& t)

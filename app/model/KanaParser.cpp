@@ -5,23 +5,6 @@ namespace oralis {
 namespace {
 
 constexpr int kFirstCode = 166;   // ｦ
-constexpr int16_t kRestClass = 0x1000;
-
-enum Class : int16_t {
-    kNone = 0,
-    kVowel = 1,
-    kKRow = 2,
-    kSRow = 3,
-    kTRow = 4,
-    kNRow = 5,
-    kHRow = 6,
-    kMRow = 7,
-    kYRRow = 8,
-    kWa = 10,
-    kBRow = 11,
-    kPRow = 12,
-    kSyllabicN = 13,
-};
 
 // A new entry for code `c`, as vowel and class; false for the codes that only
 // modify the entry before them.
@@ -46,7 +29,7 @@ bool EntryFor(int c, int16_t& vowel, int16_t& cls)
     case 213: vowel = 2; cls = kYRRow; return true;  // ﾕ
     case 214: vowel = 4; cls = kYRRow; return true;  // ﾖ
     case 220: vowel = 0; cls = kWa; return true;     // ﾜ
-    case 166: vowel = 0; cls = kVowel; return true;  // ｦ sounds as o but is mouthed as a vowel entry
+    case 166: vowel = 0; cls = kVowelClass; return true;  // ｦ sounds as o but is mouthed as a vowel entry
     default: return false;
     }
 }
@@ -69,7 +52,7 @@ int16_t ParseKana(const QString& reading, Syllables& out, ParseFailure* why)
         return f == ParseFailure::None ? -1 : 0;
     };
 
-    out.SyllableClass[0] = kRestClass;
+    out.SyllableClass[0] = kRestEntryClass;
     out.SyllableVowel[0] = -1;
     for (QChar ch : reading) {
         if (KanaCode(ch) < 0)
@@ -130,10 +113,10 @@ int16_t ParseKana(const QString& reading, Syllables& out, ParseFailure* why)
                 if ((v == 1 && vowel[prev] == 3) || (v == 2 && vowel[prev] == 4) || v == vowel[prev])
                     cls[prev] |= kLongFlag;
                 else
-                    fits = append(v, kVowel);
+                    fits = append(v, kVowelClass);
             } else {
                 int16_t v = 0;
-                int16_t k = kNone;
+                int16_t k = kNoClass;
                 if (EntryFor(c, v, k))
                     fits = append(v, k);
             }

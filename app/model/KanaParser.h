@@ -9,6 +9,27 @@ namespace oralis {
 
 constexpr int kSyllableSlots = 33;  // entries 0..32
 
+// The class of a syllable entry: bits 0..4 of its class code (kClassMask).
+enum SyllableClassCode : int16_t {
+    kNoClass = 0,  // entry 0, and a small-tsu entry (which carries kGeminateFlag)
+    kVowelClass = 1,  // ｱ..ｵ, and ｦ
+    kKRow = 2,
+    kSRow = 3,
+    kTRow = 4,
+    kNRow = 5,
+    kHRow = 6,
+    kMRow = 7,
+    kYRRow = 8,  // y-row and r-row
+    kYRRowOld = 9,  // never produced; played as kYRRow
+    kWa = 10,
+    kBRow = 11,  // h-row with the voiced mark
+    kPRow = 12,  // any entry followed by the semi-voiced mark
+    kSyllabicN = 13,
+};
+
+// Entry 0, the rest before a reading: class kNoClass and no flags, in a bit of its own.
+constexpr int16_t kRestEntryClass = 0x1000;
+
 constexpr int16_t kPalatalFlag = 0x20;
 constexpr int16_t kGeminateFlag = 0x40;
 constexpr int16_t kLongFlag = 0x80;

@@ -1,5 +1,7 @@
 #include "model/KanaReading.h"
 
+#include "model/TextFile.h"
+
 #include <QHash>
 #include <array>
 
@@ -25,11 +27,6 @@ constexpr std::array<const char16_t*, kLastKatakana - kFirstKatakana + 1> kHalfW
     u"ﾗ", u"ﾘ", u"ﾙ", u"ﾚ", u"ﾛ",
     u"ﾜ", u"ﾜ", u"ｲ", u"ｴ", u"ｦ", u"ﾝ", u"ｳﾞ", u"ｶ", u"ｹ",
 };
-
-bool IsBlank(QChar c)
-{
-    return c == u' ' || c == u'\u3000' || c == u'\t';
-}
 
 // Appends the half-width form of one kana character; false for anything else.
 bool AppendHalfWidth(char16_t c, QString& out)

@@ -2,6 +2,7 @@
 
 #include "model/CsvFieldReader.h"
 #include "model/NumericText.h"
+#include "model/Refusal.h"
 #include "model/TextFile.h"
 
 #include <QStringList>
@@ -14,11 +15,10 @@ namespace oralis {
 
 namespace {
 
-constexpr int kFieldsPerRecord = 21;
 constexpr int kMaxSignNumber = kSignSlots - 1;
 
 // File field (0-based) of each stored frame value, in file order.
-constexpr std::array<int, kFieldsPerRecord> kStoredValues{
+constexpr std::array<int, CsvFieldCount> kStoredValues{
     0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 26};
 
 QString Shown(QStringView field)
@@ -33,11 +33,11 @@ QString AtLine(int line, const QString& what)
 }
 
 // Reads one record of 21 fields; false when the text runs out first.
-bool ReadRecord(CsvFieldReader& reader, std::array<QStringView, kFieldsPerRecord>& fields,
-                std::array<int, kFieldsPerRecord>& lines)
+bool ReadRecord(CsvFieldReader& reader, std::array<QStringView, CsvFieldCount>& fields,
+                std::array<int, CsvFieldCount>& lines)
 {
     reader.skipBlankLines();
-    for (int f = 0; f < kFieldsPerRecord; ++f) {
+    for (int f = 0; f < CsvFieldCount; ++f) {
         if (!reader.next(fields[static_cast<size_t>(f)]))
             return false;
         lines[static_cast<size_t>(f)] = reader.fieldLine();
@@ -49,8 +49,8 @@ bool NeedsQuotes(const QString& name)
 {
     if (name.isEmpty())
         return false;
-    const QChar first = name.front();
-    return first == QLatin1Char(' ') || first == QLatin1Char('\t') || first == QLatin1Char('"')
+    // A name that would lose its leading blanks when read back goes in quotes.
+    return IsCsvBlank(name.front()) || name.front() == QLatin1Char('"')
         || name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('\r'))
         || name.contains(QLatin1Char('\n'));
 }
@@ -125,11 +125,8 @@ constexpr int kRecordsPerReport = 4096;
 int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const ProgressFn& progress,
                    qint64 from, qint64 total)
 {
-    auto fail = [whyNot](const QString& reason) -> int16_t {
-        if (whyNot)
-            *whyNot = reason;
-        return 0;
-    };
+    // The reader's flag: 0 for a refusal.
+    auto fail = [whyNot](const QString& reason) -> int16_t { return Refuse(whyNot, reason); };
 
     const qint64 size = bytes.size();
     QString text;
@@ -145,8 +142,8 @@ int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const Pr
     std::array<int16_t, kSignSlots> slotOf;
     slotOf.fill(-1);
     std::vector<SignEntry> read;
-    std::array<QStringView, kFieldsPerRecord> fields;
-    std::array<int, kFieldsPerRecord> lines{};
+    std::array<QStringView, CsvFieldCount> fields;
+    std::array<int, CsvFieldCount> lines{};
     int last = 0;
     int untilReport = kRecordsPerReport;
     auto report = [&] {
@@ -183,7 +180,7 @@ int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const Pr
         sign.Frames.clear();
         // The count is only a claim until its frames have been read; the text
         // left can hold at most one frame per 20 characters (its commas).
-        const qsizetype room = (text.size() - reader.position()) / (kFieldsPerRecord - 1) + 1;
+        const qsizetype room = (text.size() - reader.position()) / (CsvFieldCount - 1) + 1;
         sign.Frames.reserve(static_cast<size_t>(std::min<qsizetype>(*n, room)));
         for (int k = 0; k < *n; ++k) {
             if (!ReadRecord(reader, fields, lines))
@@ -191,7 +188,7 @@ int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const Pr
                                                                  "(%3 frames announced)")
                                                       .arg(k).arg(*s).arg(*n)));
             LipFrame frame;
-            for (int f = 0; f < kFieldsPerRecord; ++f) {
+            for (int f = 0; f < CsvFieldCount; ++f) {
                 const float value = static_cast<float>(NumericPrefix(fields[static_cast<size_t>(f)]));
                 if (!std::isfinite(value))
                     return fail(AtLine(lines[static_cast<size_t>(f)],
@@ -230,7 +227,7 @@ struct Headers {
 
 Headers EncodeHeaders(const SignTable& table)
 {
-    static const QString kHeaderTail = QString(kFieldsPerRecord - 3, QLatin1Char(','));
+    static const QString kHeaderTail = QString(CsvFieldCount - 3, QLatin1Char(','));
     Headers headers;
     std::array<QString, kSignSlots> texts;
     const int count = std::clamp<int>(table.SignCount, 0, kSignSlots);
@@ -272,9 +269,9 @@ QString Utf8Notice(const SignTable& table, const std::vector<int>& signs)
 // Numbers are ASCII in either encoding, so frames go straight to bytes.
 void AppendFrame(QByteArray& out, const LipFrame& frame)
 {
-    char line[kFieldsPerRecord * (kMaxSingleText + 1) + 4];
+    char line[CsvFieldCount * (kMaxSingleText + 1) + 4];
     char* p = line;
-    for (int f = 0; f < kFieldsPerRecord - 1; ++f) {
+    for (int f = 0; f < CsvFieldCount - 1; ++f) {
         p += FormatSingleTo(frame[kStoredValues[static_cast<size_t>(f)]], p);
         *p++ = ',';
     }
@@ -322,23 +319,14 @@ bool FormatTable(const SignTable& table, const Headers& headers, QByteArray& out
             if (--untilReport > 0)
                 continue;
             untilReport = kRecordsPerReport;
-            if (out.size() > limit) {
-                if (whyNot)
-                    *whyNot = tooLarge;
-                return false;
-            }
-            if (!progress(done, frames)) {
-                if (whyNot)
-                    *whyNot = kSaveCancelledReason;
-                return false;
-            }
+            if (out.size() > limit)
+                return Refuse(whyNot, tooLarge);
+            if (!progress(done, frames))
+                return Refuse(whyNot, kSaveCancelledReason);
         }
     }
-    if (out.size() > limit) {
-        if (whyNot)
-            *whyNot = tooLarge;
-        return false;
-    }
+    if (out.size() > limit)
+        return Refuse(whyNot, tooLarge);
     return true;
 }
 
@@ -376,9 +364,7 @@ bool SaveLipTable(const QString& path, const SignTable& table, QString* whyNot, 
                   const ProgressFn& progress)
 {
     auto fail = [&](const QString& reason) {
-        if (whyNot)
-            *whyNot = QStringLiteral("Cannot save %1: %2").arg(path, reason);
-        return false;
+        return Refuse(whyNot, QStringLiteral("Cannot save %1: %2").arg(path, reason));
     };
 
     if (notice)

@@ -11,6 +11,9 @@
 
 namespace oralis {
 
+// Fields per record, header and frame alike; the reader reads this many.
+constexpr int CsvFieldCount = 21;
+
 // Reads `path` into `table`. Returns -1 on success, with the table then holding
 // no unsaved changes; 0 on failure. On failure `table` is left exactly as it
 // was and `whyNot` (when given) says why, with the line number where the

@@ -8,8 +8,6 @@ namespace oralis {
 
 namespace {
 
-constexpr int kSyllabicNClass = 13;
-
 constexpr BasicShape kVowels[] = {BasicShape::A, BasicShape::I, BasicShape::U, BasicShape::E,
                                   BasicShape::O};
 
@@ -51,9 +49,9 @@ SignShape ShapeOfSign(int sign)
 
 BasicShape ShapeOfEntry(int16_t syllableClass, int sign)
 {
-    if ((syllableClass & kClassMask) == kSyllabicNClass)
+    if ((syllableClass & kClassMask) == kSyllabicN)
         return BasicShape::SyllabicN;
-    if ((syllableClass & kClassMask) == 0 && (syllableClass & kGeminateFlag))
+    if ((syllableClass & kClassMask) == kNoClass && (syllableClass & kGeminateFlag))
         return BasicShape::Geminate;
     return ShapeOfSign(sign).shape;
 }

@@ -86,7 +86,6 @@ constexpr std::array<float, 9> kInitialLip{0, 0, 0, 0, 2.0f, 0, 0, 3.0f, 0};
 struct Module1 {
     SignTable signTable;
     int16_t PlaybackActive = 0;
-    int16_t CsvFieldCount = 21;
     std::array<float, 9> InitialUpperLip{};
     std::array<float, 9> InitialLowerLip{};
 };

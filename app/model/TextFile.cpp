@@ -1,5 +1,7 @@
 #include "model/TextFile.h"
 
+#include "model/Refusal.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -26,13 +28,6 @@ const char* const kCp932 = "windows-31j";
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-bool Fail(QString* whyNot, const QString& reason)
-{
-    if (whyNot)
-        *whyNot = reason;
-    return false;
 }
 
 // Closes a descriptor on every way out, and removes the temporary it was
@@ -210,17 +205,17 @@ bool ReadRegularFile(const QString& path, QByteArray& bytes, QString* whyNot, co
     // tell what it is.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Fail(whyNot, QStringLiteral("Cannot open %1: %2").arg(path, SystemReason(errno)));
+        return Refuse(whyNot, QStringLiteral("Cannot open %1: %2").arg(path, SystemReason(errno)));
     TemporaryFile guard;  // only closes: it has no name
     guard.fd = fd;
 
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        return Fail(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno)));
+        return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno)));
     if (!S_ISREG(info.st_mode))
-        return Fail(whyNot, QStringLiteral("%1 is not a regular file").arg(path));
+        return Refuse(whyNot, QStringLiteral("%1 is not a regular file").arg(path));
     if (info.st_size > kMaxReadableSize)
-        return Fail(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, kTooLargeReason));
+        return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, kTooLargeReason));
 
     // The size is where reading starts, not a promise: the file may change
     // while it is read, and only what read() hands over counts. One byte
@@ -231,7 +226,7 @@ bool ReadRegularFile(const QString& path, QByteArray& bytes, QString* whyNot, co
     for (;;) {
         if (done == data.size()) {
             if (done > kMaxReadableSize)
-                return Fail(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, kTooLargeReason));
+                return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, kTooLargeReason));
             data.resize(std::min(done + kChunk, kMaxReadableSize + 1));
         }
         const qint64 want = std::min(kChunk, data.size() - done);
@@ -239,13 +234,13 @@ bool ReadRegularFile(const QString& path, QByteArray& bytes, QString* whyNot, co
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return Fail(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno)));
+            return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno)));
         }
         if (got == 0)
             break;
         done += got;
         if (progress && !progress(std::min(done, expected), expected))
-            return Fail(whyNot, kLoadCancelledReason);
+            return Refuse(whyNot, kLoadCancelledReason);
     }
     data.truncate(done);
     bytes = std::move(data);
@@ -264,23 +259,23 @@ bool WriteFileAtomically(const QString& path, QByteArrayView bytes, QString* why
     struct stat old {};
     if (::stat(target.constData(), &old) == 0) {
         if (!S_ISREG(old.st_mode))
-            return Fail(whyNot, QStringLiteral("it is not a regular file"));
+            return Refuse(whyNot, QStringLiteral("it is not a regular file"));
         // A file the user may not write stays as it is, although the folder
         // would allow replacing it.
         if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-            return Fail(whyNot, SystemReason(errno));
+            return Refuse(whyNot, SystemReason(errno));
         mode = old.st_mode & 07777;
     } else if (errno != ENOENT) {
-        return Fail(whyNot, SystemReason(errno));
+        return Refuse(whyNot, SystemReason(errno));
     }
 
     TemporaryFile temp;
     int error = 0;
     if (!CreateTemporary(target, mode, temp, error))
-        return Fail(whyNot, SystemReason(error));
+        return Refuse(whyNot, SystemReason(error));
     // The umask applies at creation; an existing file's bits are kept whole.
     if (old.st_mode != 0 && ::fchmod(temp.fd, mode) != 0)
-        return Fail(whyNot, SystemReason(errno));
+        return Refuse(whyNot, SystemReason(errno));
 
     const qint64 total = bytes.size();
     qint64 done = 0;
@@ -290,24 +285,24 @@ bool WriteFileAtomically(const QString& path, QByteArrayView bytes, QString* why
         if (put < 0) {
             if (errno == EINTR)
                 continue;
-            return Fail(whyNot, SystemReason(errno));
+            return Refuse(whyNot, SystemReason(errno));
         }
         if (put == 0)
-            return Fail(whyNot, SystemReason(ENOSPC));
+            return Refuse(whyNot, SystemReason(ENOSPC));
         // A short write is retried: the next write() names the reason, if any.
         done += put;
         if (progress && !progress(done, total))
-            return Fail(whyNot, kSaveCancelledReason);
+            return Refuse(whyNot, kSaveCancelledReason);
     }
     // A full disk on some file systems shows only here, or only at close.
     if (::fsync(temp.fd) != 0)
-        return Fail(whyNot, SystemReason(errno));
+        return Refuse(whyNot, SystemReason(errno));
     const int fd = temp.fd;
     temp.fd = -1;
     if (::close(fd) != 0)
-        return Fail(whyNot, SystemReason(errno));
+        return Refuse(whyNot, SystemReason(errno));
     if (::rename(temp.name.constData(), target.constData()) != 0)
-        return Fail(whyNot, SystemReason(errno));
+        return Refuse(whyNot, SystemReason(errno));
     temp.name.clear();
 
     // The rename itself reaches the disk with the folder; a failure here

@@ -38,6 +38,13 @@ bool ReadRegularFile(const QString& path, QByteArray& bytes, QString* whyNot = n
 bool WriteFileAtomically(const QString& path, QByteArrayView bytes, QString* whyNot = nullptr,
                          const ProgressFn& progress = {});
 
+// A blank in a word list or in typed text: space, tab or the ideographic
+// space a Japanese input method types (a table's fields skip fewer: IsCsvBlank).
+inline bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\u3000';
+}
+
 enum class TextEncoding { Utf8, Cp932 };
 
 // How a text file's bytes are read: a UTF-8 byte-order mark, or valid UTF-8

@@ -13,11 +13,6 @@ namespace oralis {
 
 namespace {
 
-bool IsBlank(QChar c)
-{
-    return c == u' ' || c == u'\t' || c == u'\u3000';
-}
-
 // The fields of one line: a field in double quotes keeps commas (and a doubled
 // quote as a quote); blanks around a field are dropped.
 QStringList SplitFields(QStringView line)

@@ -1,6 +1,8 @@
-#include "playback/Playback.h"
+#include "playback/LipBinding.h"
 
 #include "model/DataPlaces.h"
+#include "model/ProgramState.h"
+#include "model/Refusal.h"
 
 #include <dlfcn.h>
 
@@ -40,16 +42,12 @@ std::optional<LipExports> LoadLipExports(const QStringList& candidates, QString*
                               : !lip.ControlPassTarget ? "ControlPassTarget"
                                                        : "DrawSpace";
         dlclose(handle);
-        if (whyNot) {
-            *whyNot = QStringLiteral("The renderer library %1 has no function %2")
-                          .arg(candidate, QLatin1String(missing));
-        }
+        Refuse(whyNot, QStringLiteral("The renderer library %1 has no function %2")
+                           .arg(candidate, QLatin1String(missing)));
         return std::nullopt;
     }
-    if (whyNot) {
-        *whyNot = QStringLiteral("Cannot load the renderer library libLip.so:\n%1")
-                      .arg(reasons.join(QLatin1Char('\n')));
-    }
+    Refuse(whyNot, QStringLiteral("Cannot load the renderer library libLip.so:\n%1")
+                       .arg(reasons.join(QLatin1Char('\n'))));
     return std::nullopt;
 }
 
@@ -59,8 +57,8 @@ std::optional<LipExports> BindLipLibrary(QString* whyNot)
     static const std::optional<LipExports> bound = [] {
         return LoadLipExports(LipLibraryCandidates(ProgramFolder()), &failure);
     }();
-    if (!bound && whyNot)
-        *whyNot = failure;
+    if (!bound)
+        Refuse(whyNot, failure);
     return bound;
 }
 

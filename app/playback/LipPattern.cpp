@@ -1,6 +1,7 @@
 #include "playback/LipPattern.h"
 
 #include "model/KanaParser.h"
+#include "model/Refusal.h"
 
 #include <set>
 #include <utility>
@@ -65,8 +66,7 @@ std::optional<LipPattern> PatternOfReading(const QString& reading, const SignTab
     Syllables parsed;
     ParseFailure failure = ParseFailure::None;
     if (ParseKana(reading, parsed, &failure) != -1) {
-        if (whyNot)
-            *whyNot = ParseRefusalMessage(failure);
+        Refuse(whyNot, ParseRefusalMessage(failure));
         return std::nullopt;
     }
 

@@ -1,6 +1,7 @@
 #include "playback/Playback.h"
 
 #include "model/NumericText.h"
+#include "model/Refusal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,32 +11,28 @@ namespace oralis {
 
 namespace {
 
-// The rounded pi the view has always used; the full constant would move the
-// eye by a hair and change every picture.
-constexpr double kPi = 3.14159265;
 constexpr double kStepNumerator = 4000.0;
 
 }  // namespace
 
 int SignForEntry(int16_t syllableClass, int16_t vowel)
 {
-    const int t = syllableClass & kClassMask;
-    switch (t) {
-    case 13:
+    switch (syllableClass & kClassMask) {
+    case kSyllabicN:
         return 6 + vowel;
-    case 12:
-    case 7:
-    case 11:
+    case kPRow:
+    case kMRow:
+    case kBRow:
         return 11 + vowel;
-    case 4:
-    case 2:
-    case 5:
-    case 8:
-    case 9:
+    case kTRow:
+    case kKRow:
+    case kNRow:
+    case kYRRow:
+    case kYRRowOld:
         return 16 + vowel;
-    case 3:
+    case kSRow:
         return 21 + vowel;
-    case 10:
+    case kWa:
         return 26;
     default:
         break;
@@ -49,13 +46,12 @@ std::optional<int16_t> StepBase(QStringView speedText, QString* whyNot)
 {
     const double speed = NumericPrefix(speedText);
     if (!(speed > 0.0)) {
-        if (whyNot)
-            *whyNot = QStringLiteral("Speed must be a number above 0");
+        Refuse(whyNot, QStringLiteral("Speed must be a number above 0"));
         return std::nullopt;
     }
     const std::optional<int16_t> base = RoundToInt16(kStepNumerator / speed);
-    if (!base && whyNot)
-        *whyNot = QStringLiteral("Speed is too low (use 0.13 or more)");
+    if (!base)
+        Refuse(whyNot, QStringLiteral("Speed is too low (use 0.13 or more)"));
     return base;
 }
 
@@ -78,8 +74,7 @@ std::optional<PlaybackPlan> BeginPlan(const SignTable& table, QStringView speedT
         return std::nullopt;
     const SignEntry& rest = table[0];
     if (rest.FrameCount < 1 || rest.Frames.empty()) {
-        if (whyNot)
-            *whyNot = QStringLiteral("The rest sign 0 has no frame");
+        Refuse(whyNot, QStringLiteral("The rest sign 0 has no frame"));
         return std::nullopt;
     }
     PlaybackPlan plan;
@@ -97,14 +92,10 @@ bool AddSignToPlan(PlaybackPlan& plan, const SignTable& table, int s, bool longE
     for (int k = 0; k < frames; ++k) {
         const LipFrame& frame = sign.Frames[static_cast<size_t>(k)];
         const std::optional<int16_t> n = StepCount(plan.base, frame.velocityRate(), longEntry);
-        if (!n) {
-            if (whyNot) {
-                *whyNot = QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
-                              .arg(s)
-                              .arg(k + 1);
-            }
-            return false;
-        }
+        if (!n)
+            return Refuse(whyNot, QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
+                                      .arg(s)
+                                      .arg(k + 1));
         plan.targets.push_back({frame, *n});
     }
     return true;
@@ -128,15 +119,10 @@ bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringVi
                    const LipExports& lip, const std::function<void(int16_t)>& display,
                    int16_t& playbackActive, QString* whyNot)
 {
-    auto refuse = [whyNot](const QString& text) {
-        if (whyNot)
-            *whyNot = text;
-        return false;
-    };
     if (!lip.complete())
-        return refuse(QStringLiteral("The renderer is not available"));
+        return Refuse(whyNot, QStringLiteral("The renderer is not available"));
     if (syllables.SyllableCount > kSyllableSlots)
-        return refuse(ParseRefusalMessage(ParseFailure::TooManySyllables));
+        return Refuse(whyNot, ParseRefusalMessage(ParseFailure::TooManySyllables));
 
     // The whole run is planned first so that a refusal happens before the
     // renderer has been touched.
@@ -152,28 +138,6 @@ bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringVi
     }
     RunPlan(*plan, lip, display, playbackActive);
     return true;
-}
-
-std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera, float width,
-                                                      float height)
-{
-    const double a = camera.CameraAzimuth * kPi / 180.0;
-    const double b = camera.CameraElevation * kPi / 180.0;
-    const double d = camera.CameraDistance;
-    const auto& at = camera.LookAt;
-
-    std::array<float, kViewParamsCount> v{};
-    v[0] = width;
-    v[1] = height;
-    v[2] = camera.FieldOfView;
-    v[3] = static_cast<float>(0.2 * d);
-    v[4] = static_cast<float>(d + 1000.0);
-    v[5] = static_cast<float>(d * std::cos(a) * std::cos(b) + at[0]);
-    v[6] = static_cast<float>(d * std::sin(a) * std::cos(b) + at[1]);
-    v[7] = static_cast<float>(d * std::sin(b) + at[2]);
-    std::copy(at.begin(), at.end(), v.begin() + 8);
-    std::copy(camera.LightPosition.begin(), camera.LightPosition.end(), v.begin() + 11);
-    return v;
 }
 
 QString ParseRefusalMessage(ParseFailure why)

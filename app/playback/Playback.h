@@ -4,10 +4,9 @@
 
 #include "model/KanaParser.h"
 #include "model/ProgramState.h"
-#include "render/Lip.h"
+#include "playback/LipBinding.h"
 
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <cstdint>
@@ -16,28 +15,6 @@
 #include <vector>
 
 namespace oralis {
-
-// The renderer's three exports, as the program calls them. Tests substitute a
-// recording stand-in.
-struct LipExports {
-    ControlPassFn ControlPass = nullptr;
-    ControlPassFn ControlPassTarget = nullptr;
-    DrawSpaceFn DrawSpace = nullptr;
-
-    bool complete() const { return ControlPass && ControlPassTarget && DrawSpace; }
-};
-
-// Opens the first of `candidates` (file paths or bare library names) that the
-// dynamic loader accepts and looks up the three exports by name. Empty when no
-// candidate opens or an export is missing; `whyNot` then carries the loader's
-// reasons.
-std::optional<LipExports> LoadLipExports(const QStringList& candidates, QString* whyNot = nullptr);
-
-// The program's binding: libLip.so from the program's folder, then from
-// ../lib/oralis/ beside it, otherwise by bare name through the normal library
-// search (LipLibraryCandidates). The first call binds; every
-// later call gives the same answer, a failure included.
-std::optional<LipExports> BindLipLibrary(QString* whyNot = nullptr);
 
 // The sign a syllable entry plays.
 int SignForEntry(int16_t syllableClass, int16_t vowel);
@@ -87,24 +64,6 @@ void RunPlan(const PlaybackPlan& plan, const LipExports& lip,
 bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringView speedText,
                    const LipExports& lip, const std::function<void(int16_t)>& display,
                    int16_t& playbackActive, QString* whyNot = nullptr);
-
-// The camera and light of the main window's view.
-struct CameraState {
-    std::array<float, 3> LookAt{0, 0, 0};
-    float CameraDistance = 500.0f;
-    float CameraAzimuth = 0.1f;    // degrees
-    float CameraElevation = 0.0f;  // degrees
-    float FieldOfView = 40.0f;     // degrees
-    std::array<float, 4> LightPosition{1000.0f, 0, 0, 1.0f};
-};
-
-constexpr int kViewParamsCount = 17;
-constexpr int kViewEye = 5;  // Eye x, y, z sit at 5..7
-
-// The record DrawSpace reads: size of the drawing area, field of view, near
-// and far planes, eye, look-at point, light, and two zeros.
-std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera, float width,
-                                                      float height);
 
 // The message for a reading ParseKana refused.
 QString ParseRefusalMessage(ParseFailure why);

@@ -1,9 +1,33 @@
-// How a held mouse button in the picture turns the camera or zooms.
+// The main window's camera and light: their defaults, the view commands, the
+// held-button loop that turns the camera or zooms, and the record DrawSpace reads.
 #pragma once
 
-#include "playback/Playback.h"
+#include <array>
 
 namespace oralis {
+
+// The view at start-up: the member defaults are the home view.
+struct CameraState {
+    static constexpr float kHomeAzimuth = 0.1f;        // degrees; facing the learner
+    static constexpr float kOppositeAzimuth = 180.1f;  // degrees; facing the other side
+    static constexpr float kHomeElevation = 0.0f;      // degrees
+    static constexpr float kHomeFieldOfView = 40.0f;   // degrees
+
+    std::array<float, 3> LookAt{0, 0, 0};
+    float CameraDistance = 500.0f;
+    float CameraAzimuth = kHomeAzimuth;
+    float CameraElevation = kHomeElevation;
+    float FieldOfView = kHomeFieldOfView;
+    std::array<float, 4> LightPosition{1000.0f, 0, 0, 1.0f};
+};
+
+// cmdHome: direction, elevation and field of view back to the home view;
+// distance, look-at point and light stay.
+void ReturnHome(CameraState& camera);
+
+// Option1(side): the camera faces the learner (side 0) or the other side (1),
+// keeping its elevation and field of view.
+void FaceSide(CameraState& camera, int side);
 
 enum class ViewButton { Left = 1, Right = 2 };
 
@@ -14,5 +38,13 @@ enum class ViewButton { Left = 1, Right = 2 };
 // 0..180; the azimuth is never wrapped. Distance and look-at point stay as
 // they are.
 void StepView(CameraState& camera, ViewButton button, float x, float y, float width, float height);
+
+constexpr int kViewParamsCount = 17;
+constexpr int kViewEye = 5;  // Eye x, y, z sit at 5..7
+
+// The record DrawSpace reads: size of the drawing area, field of view, near
+// and far planes, eye, look-at point, light, and two zeros.
+std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera, float width,
+                                                      float height);
 
 }  // namespace oralis

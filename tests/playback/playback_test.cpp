@@ -294,40 +294,6 @@ TEST_F(PlaySyllablesTest, AnIncompleteRendererIsRefused)
     EXPECT_TRUE(RecordingLip::Calls().empty());
 }
 
-TEST(ViewParams, EyeOrbitsTheLookAtPointWithTheProgramsPi)
-{
-    CameraState camera;
-    auto v = ComputeViewParams(camera, 545, 385);
-    const std::array<float, 17> expected{545, 385, 40, 100, 1500,
-                                         static_cast<float>(500 * std::cos(double{0.1f} * 3.14159265 / 180)),
-                                         static_cast<float>(500 * std::sin(double{0.1f} * 3.14159265 / 180)),
-                                         0, 0, 0, 0, 1000, 0, 0, 1, 0, 0};
-    EXPECT_EQ(v, expected);
-
-    // Half a turn: with the rounded pi the eye stays a hair off the axis.
-    camera.CameraAzimuth = 180.0f;
-    v = ComputeViewParams(camera, 1, 1);
-    EXPECT_FLOAT_EQ(v[5], -500.0f);
-    EXPECT_FLOAT_EQ(v[6], static_cast<float>(500 * std::sin(3.14159265)));
-    EXPECT_GT(v[6], 1e-6f);
-
-    camera = CameraState{};
-    camera.LookAt = {10, -20, 30};
-    camera.CameraDistance = 200;
-    camera.CameraElevation = 90;
-    camera.FieldOfView = 75;
-    camera.LightPosition = {1, 2, 3, 0};
-    v = ComputeViewParams(camera, 640, 480);
-    EXPECT_FLOAT_EQ(v[2], 75);
-    EXPECT_FLOAT_EQ(v[3], 40);
-    EXPECT_FLOAT_EQ(v[4], 1200);
-    EXPECT_NEAR(v[5], 10, 1e-3);
-    EXPECT_NEAR(v[6], -20, 1e-3);
-    EXPECT_FLOAT_EQ(v[7], 230);
-    EXPECT_EQ((std::array<float, 7>{v[8], v[9], v[10], v[11], v[12], v[13], v[14]}),
-              (std::array<float, 7>{10, -20, 30, 1, 2, 3, 0}));
-}
-
 TEST(LibraryBinding, ReportsWhatIsMissing)
 {
     QString why;

@@ -3,7 +3,6 @@
 // gtest comes first: Xlib defines macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "GlxSurface.h"
 #include "Lip.h"
 #include "TestWindow.h"
 
@@ -298,7 +297,7 @@ TEST_F(Draw, PacingHoldsEachFrameForOneRefresh)
     ControlPassTarget(kOpenUpper.data(), 0, kOpenLower.data(), 10);
     LipTestSetPacing(1);
     const auto v = View();
-    const double period = std::chrono::duration<double>(lip::RefreshPeriod()).count();
+    const double period = LipTestRefreshPeriod();
     const int steps = 12;
     DrawSpace(window_->id(), v.data(), 1, 0);  // sets the grid the next frames keep to
     const auto start = std::chrono::steady_clock::now();

@@ -1,7 +1,5 @@
 #include "ui/main/ImeCtrl.h"
 
-#include "ui/main/KanaLineEdit.h"
-
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QVariant>
@@ -28,7 +26,7 @@ int16_t ImeOpen(QWidget* widget, int16_t flag)
     if (!widget)
         return 0;
     const bool open = flag == -1;
-    if (auto* box = qobject_cast<KanaLineEdit*>(widget))
+    if (auto* box = dynamic_cast<ImeTarget*>(widget))
         box->setInputMethodOpen(open);
     else
         widget->setAttribute(Qt::WA_InputMethodEnabled, open);
@@ -77,9 +75,11 @@ QString ImeReadingOfResult(const QWidget* widget)
 {
     if (!widget)
         return QString();
-    const auto* box = qobject_cast<const KanaLineEdit*>(widget);
-    if (!box)
-        box = widget->findChild<const KanaLineEdit*>();
+    // The widget itself or the first box inside it.
+    const auto* box = dynamic_cast<const ImeTarget*>(widget);
+    const QList<const QWidget*> children = widget->findChildren<const QWidget*>();
+    for (auto child = children.cbegin(); !box && child != children.cend(); ++child)
+        box = dynamic_cast<const ImeTarget*>(*child);
     if (!box)
         return QString();
     const QString reading = box->lastResultReading();

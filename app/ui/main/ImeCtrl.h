@@ -11,6 +11,18 @@ class QWidget;
 
 namespace oralis {
 
+// A text box that keeps its own input-method state (the word box): it answers
+// the input method's queries itself, so switching it means telling the box.
+class ImeTarget {
+public:
+    virtual void setInputMethodOpen(bool open) = 0;
+    // The reading of the input method's last committed result, or empty.
+    virtual QString lastResultReading() const = 0;
+
+protected:
+    ~ImeTarget() = default;
+};
+
 // Conversion mode bits kept per widget, in the input method's own terms.
 constexpr int kImeNative = 0x01;     // kana rather than alphanumeric
 constexpr int kImeKatakana = 0x02;

@@ -2,7 +2,6 @@
 
 #include "model/MecabReading.h"
 #include "ui/Common.h"
-#include "ui/main/ImeCtrl.h"
 
 #include <QFocusEvent>
 #include <QInputMethodEvent>

@@ -4,6 +4,7 @@
 
 #include "model/KanaReading.h"
 #include "model/NumberReading.h"
+#include "ui/main/ImeCtrl.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -13,18 +14,18 @@ namespace oralis {
 
 class MecabReader;
 
-class KanaLineEdit : public QLineEdit {
+class KanaLineEdit : public QLineEdit, public ImeTarget {
     Q_OBJECT
 public:
     explicit KanaLineEdit(QWidget* parent = nullptr);
 
     // Whether the input method may compose in this box (ImeOpen switches it).
-    void setInputMethodOpen(bool open);
+    void setInputMethodOpen(bool open) override;
     bool inputMethodOpen() const { return imeOpen_; }
 
     // The reading of the input method's last committed result, empty before
     // the first one (or when the composition gave none).
-    QString lastResultReading() const { return resultReading_; }
+    QString lastResultReading() const override { return resultReading_; }
     // The reading last announced through readingChanged.
     QString reading() const { return reading_; }
     // Why that reading is empty when a number in the text cannot be read

@@ -40,10 +40,6 @@ const QString kTextFont = QStringLiteral("ＭＳ Ｐ明朝");
 const QString kButtonFont = QStringLiteral("HG正楷書体-PRO");
 const QString kUnitFont = QStringLiteral("Times New Roman");
 
-constexpr float kHomeAzimuth = 0.1f;
-constexpr float kOppositeAzimuth = 180.1f;
-constexpr float kHomeFieldOfView = 40.0f;
-
 // The start button's picture: a play triangle, drawn rather than shipped.
 QIcon PlayIcon()
 {
@@ -217,14 +213,7 @@ void frmSpace::StartUp(const QString& tablePath)
     FuriganaTxt->setEnabled(false);
 
     Module1& program = Program();
-    program.CsvFieldCount = 21;
-
-    LookAt = {0, 0, 0};
-    CameraDistance = 500.0f;
-    CameraAzimuth = kHomeAzimuth;
-    CameraElevation = 0.0f;
-    FieldOfView = kHomeFieldOfView;
-    LightPosition = {1000.0f, 0, 0, 1.0f};
+    camera = CameraState{};
 
     program.PlaybackActive = 0;
     program.InitialUpperLip = kInitialLip;
@@ -279,25 +268,13 @@ void frmSpace::showEvent(QShowEvent* event)
     }
 }
 
-CameraState frmSpace::Camera() const
-{
-    CameraState c;
-    c.LookAt = LookAt;
-    c.CameraDistance = CameraDistance;
-    c.CameraAzimuth = CameraAzimuth;
-    c.CameraElevation = CameraElevation;
-    c.FieldOfView = FieldOfView;
-    c.LightPosition = LightPosition;
-    return c;
-}
-
 void frmSpace::Display(int16_t steps)
 {
     const LipExports& lip = Lip();
     if (!lip.DrawSpace)
         return;
     const qreal ratio = picSpace->devicePixelRatioF();
-    ViewParams = ComputeViewParams(Camera(), static_cast<float>(picSpace->width() * ratio),
+    ViewParams = ComputeViewParams(camera, static_cast<float>(picSpace->width() * ratio),
                                    static_cast<float>(picSpace->height() * ratio));
     std::copy_n(ViewParams.begin() + kViewEye, 3, Eye.begin());
     // Asking for the window id of a hidden widget would create its native
@@ -394,12 +371,8 @@ void frmSpace::ViewPress(Qt::MouseButton button, QPointF at)
     DragActive = -1;
     QPointer<frmSpace> alive(this);
     while (DragActive == -1) {
-        CameraState camera = Camera();
         StepView(camera, which, x, y, static_cast<float>(picSpace->width()),
                  static_cast<float>(picSpace->height()));
-        CameraAzimuth = camera.CameraAzimuth;
-        CameraElevation = camera.CameraElevation;
-        FieldOfView = camera.FieldOfView;
         Display(0);
         // The release arrives through here.
         QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -418,9 +391,7 @@ void frmSpace::ViewRelease()
 
 void frmSpace::cmdHome_Click()
 {
-    CameraAzimuth = kHomeAzimuth;
-    CameraElevation = 0.0f;
-    FieldOfView = kHomeFieldOfView;
+    ReturnHome(camera);
     // The options must show the direction the view now has.
     Option1[0]->setChecked(true);
     Display(0);
@@ -428,7 +399,7 @@ void frmSpace::cmdHome_Click()
 
 void frmSpace::Option1_Click(int index)
 {
-    CameraAzimuth = index == 0 ? kHomeAzimuth : kOppositeAzimuth;
+    FaceSide(camera, index);
     Display(0);
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/KanaParser.h"
 #include "playback/Playback.h"
+#include "playback/ViewControl.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -59,9 +60,6 @@ public:
     // soon as the window is shown.
     bool StartupTableLoaded() const { return tableLoaded_; }
 
-    // The camera and light as the view commands and Display use them.
-    CameraState Camera() const;
-
     // Mouse in picSpace: a left or right press turns or zooms the view until
     // the release; other buttons are ignored.
     void ViewPress(Qt::MouseButton button, QPointF at);
@@ -70,13 +68,8 @@ public:
     // Main window state shared with the view commands, the input and the quiz.
     QString FuriganaStr;
     Syllables syllables;
-    std::array<float, 3> LookAt{0, 0, 0};
+    CameraState camera;
     std::array<float, 3> Eye{0, 0, 0};
-    float CameraDistance = 500.0f;
-    float CameraAzimuth = 0.1f;
-    float CameraElevation = 0.0f;
-    float FieldOfView = 40.0f;
-    std::array<float, 4> LightPosition{1000.0f, 0, 0, 1.0f};
     std::array<float, 17> ViewParams{};
     int16_t DragActive = 0;
 

@@ -159,12 +159,10 @@ private slots:
 
     void startUpPassesTheInitialShapeAndLoadsTheTable()
     {
-        Program().CsvFieldCount = 0;
         Program().PlaybackActive = 1;
         auto w = Open();
         QVERIFY(w->StartupError().isEmpty());
         QVERIFY(w->StartupTableLoaded());
-        QCOMPARE(Program().CsvFieldCount, int16_t{21});
         QCOMPARE(Program().PlaybackActive, int16_t{0});
         QCOMPARE(Program().signTable.SignCount, int16_t{28});
         QCOMPARE(Program().signTable[16].FrameCount, int16_t{2});
@@ -179,12 +177,12 @@ private slots:
         QCOMPARE(calls[0].upperAngle, 0.0f);
         QCOMPARE(calls[0].lowerAngle, 0.0f);
 
-        QCOMPARE(w->CameraDistance, 500.0f);
-        QCOMPARE(w->CameraAzimuth, 0.1f);
-        QCOMPARE(w->CameraElevation, 0.0f);
-        QCOMPARE(w->FieldOfView, 40.0f);
-        QCOMPARE(w->LookAt, (std::array<float, 3>{0, 0, 0}));
-        QCOMPARE(w->LightPosition, (std::array<float, 4>{1000, 0, 0, 1}));
+        QCOMPARE(w->camera.CameraDistance, 500.0f);
+        QCOMPARE(w->camera.CameraAzimuth, 0.1f);
+        QCOMPARE(w->camera.CameraElevation, 0.0f);
+        QCOMPARE(w->camera.FieldOfView, 40.0f);
+        QCOMPARE(w->camera.LookAt, (std::array<float, 3>{0, 0, 0}));
+        QCOMPARE(w->camera.LightPosition, (std::array<float, 4>{1000, 0, 0, 1}));
     }
 
     void widgetsSitAtTheirTwipPositionsWithTheirCaptions()
@@ -392,19 +390,19 @@ private slots:
 
         auto w = OpenShown();
         QVERIFY(w);
-        w->CameraDistance = 321.0f;
-        w->LookAt = {1, 2, 3};
-        float azimuth = w->CameraAzimuth;
+        w->camera.CameraDistance = 321.0f;
+        w->camera.LookAt = {1, 2, 3};
+        float azimuth = w->camera.CameraAzimuth;
         for (int i = 0; i < pictures; ++i)
             azimuth += azimuthStep;
 
         QCOMPARE(HoldFor(*w, static_cast<Qt::MouseButton>(button), at, pictures), pictures);
         QCOMPARE(w->DragActive, int16_t{0});
-        QCOMPARE(w->CameraAzimuth, azimuth);
-        QCOMPARE(w->CameraElevation, elevation);
-        QCOMPARE(w->FieldOfView, fov);
-        QCOMPARE(w->CameraDistance, 321.0f);
-        QCOMPARE(w->LookAt, (std::array<float, 3>{1, 2, 3}));
+        QCOMPARE(w->camera.CameraAzimuth, azimuth);
+        QCOMPARE(w->camera.CameraElevation, elevation);
+        QCOMPARE(w->camera.FieldOfView, fov);
+        QCOMPARE(w->camera.CameraDistance, 321.0f);
+        QCOMPARE(w->camera.LookAt, (std::array<float, 3>{1, 2, 3}));
 
         // Every step is a still picture of the view as it then stood.
         const auto draws = RecordingLip::Of(LipCall::Draw);
@@ -425,7 +423,7 @@ private slots:
                           Qt::MiddleButton, Qt::MiddleButton, Qt::NoModifier);
         QCoreApplication::sendEvent(w->picSpace, &press);
         QCOMPARE(w->DragActive, int16_t{0});
-        QCOMPARE(w->FieldOfView, 40.0f);
+        QCOMPARE(w->camera.FieldOfView, 40.0f);
         QVERIFY(RecordingLip::Of(LipCall::Draw).empty());
     }
 
@@ -438,11 +436,11 @@ private slots:
         auto* other = Find<QRadioButton>(w.get(), "Option1(1)");
 
         auto scramble = [&] {
-            w->CameraAzimuth = 77.0f;
-            w->CameraElevation = 33.0f;
-            w->FieldOfView = 99.0f;
-            w->CameraDistance = 321.0f;
-            w->LookAt = {1, 2, 3};
+            w->camera.CameraAzimuth = 77.0f;
+            w->camera.CameraElevation = 33.0f;
+            w->camera.FieldOfView = 99.0f;
+            w->camera.CameraDistance = 321.0f;
+            w->camera.LookAt = {1, 2, 3};
             RecordingLip::Calls().clear();
         };
         const struct {
@@ -460,11 +458,11 @@ private slots:
         for (const auto& c : cases) {
             scramble();
             QTest::mouseClick(c.button, Qt::LeftButton);
-            QVERIFY2(w->CameraAzimuth == c.azimuth, c.name);
-            QVERIFY2(w->CameraElevation == c.elevation, c.name);
-            QVERIFY2(w->FieldOfView == c.fov, c.name);
-            QVERIFY2(w->CameraDistance == 321.0f, c.name);
-            QVERIFY2((w->LookAt == std::array<float, 3>{1, 2, 3}), c.name);
+            QVERIFY2(w->camera.CameraAzimuth == c.azimuth, c.name);
+            QVERIFY2(w->camera.CameraElevation == c.elevation, c.name);
+            QVERIFY2(w->camera.FieldOfView == c.fov, c.name);
+            QVERIFY2(w->camera.CameraDistance == 321.0f, c.name);
+            QVERIFY2((w->camera.LookAt == std::array<float, 3>{1, 2, 3}), c.name);
             QVERIFY2(own->isChecked() == (c.button != other), c.name);
             const auto draws = RecordingLip::Of(LipCall::Draw);
             QVERIFY2(!draws.empty(), c.name);
