@@ -29,7 +29,7 @@ bool Refuse(QString* whyNot, const QString& text)
 SignEntry* SignInTable(SignTable& table, int16_t sign, QString* whyNot)
 {
     if (sign < 0 || sign >= table.SignCount || sign >= kSignSlots) {
-        Refuse(whyNot, QStringLiteral("Sign %1 is not in the table").arg(sign));
+        Refuse(whyNot, SignMissingMessage(sign));
         return nullptr;
     }
     return &table[sign];
@@ -159,21 +159,32 @@ FrameNumber ReadFrameNumber(QStringView text, int16_t frameCount)
     return {FrameNumberCheck::Ok, *index};
 }
 
-QString FrameNumberMessage(FrameNumberCheck check)
+QString FrameNumberMessage(FrameNumberCheck check, Wording wording)
 {
+    const bool copy = wording == Wording::CopyDialog;
     switch (check) {
     case FrameNumberCheck::Ok:
         return QString();
     case FrameNumberCheck::Empty:
-        return QStringLiteral("Enter a frame number");
-    case FrameNumberCheck::NoFrame:
-        return kNoFrameMessage;
+        if (!copy)
+            return QStringLiteral("Enter a frame number");
+        [[fallthrough]];
     case FrameNumberCheck::BelowOne:
-        return QStringLiteral("Frame Number must be 1 or more");
+        return copy ? QStringLiteral("Frame number must be 1 or more")
+                    : QStringLiteral("Frame Number must be 1 or more");
+    case FrameNumberCheck::NoFrame:
+        return copy ? QStringLiteral("This sign has no frame") : kNoFrameMessage;
     case FrameNumberCheck::Exceeds:
         break;
     }
-    return QStringLiteral("Frame Number exceeds");
+    return copy ? QStringLiteral("Frame number exceeds") : QStringLiteral("Frame Number exceeds");
+}
+
+QString SignMissingMessage(int16_t sign, Wording wording)
+{
+    if (wording == Wording::CopyDialog)
+        return QStringLiteral("Channel number exceeds");
+    return QStringLiteral("Sign %1 is not in the table: choose a sign from the list").arg(sign);
 }
 
 bool StoreFrame(SignTable& table, int16_t sign, int16_t frame, const FieldTexts& texts,
@@ -182,9 +193,10 @@ bool StoreFrame(SignTable& table, int16_t sign, int16_t frame, const FieldTexts&
     SignEntry* entry = SignInTable(table, sign, whyNot);
     if (!entry)
         return false;
-    if (frame < 0 || frame >= entry->FrameCount || frame >= static_cast<int>(entry->Frames.size()))
+    LipFrame* target = table.Frame(sign, frame);
+    if (!target)
         return Refuse(whyNot, FrameNumberMessage(FrameNumberCheck::Exceeds));
-    if (!StoreFields(texts, entry->Frames[static_cast<size_t>(frame)], locale, whyNot))
+    if (!StoreFields(texts, *target, locale, whyNot))
         return false;
     table.UnsavedChanges = true;
     return true;
@@ -252,15 +264,6 @@ std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
     table.SignCount = static_cast<int16_t>(n + 1);
     table.UnsavedChanges = true;
     return n;
-}
-
-std::optional<PlaybackPlan> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
-                                           QString* whyNot)
-{
-    std::optional<PlaybackPlan> plan = BeginPlan(table, speedText, whyNot);
-    if (plan && !AddSignToPlan(*plan, table, sign, false, whyNot))
-        return std::nullopt;
-    return plan;
 }
 
 }  // namespace oralis

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/ProgramState.h"
-#include "playback/Playback.h"
 
 #include <QLocale>
 #include <QString>
@@ -66,8 +65,13 @@ struct FrameNumber {
     int16_t index = 0;
 };
 FrameNumber ReadFrameNumber(QStringView text, int16_t frameCount);
-// The editor's message for a refused frame number ("Frame Number exceeds"...).
-QString FrameNumberMessage(FrameNumberCheck check);
+
+// Every refusal of a sign or frame number, worded once. The copy-from dialog
+// words them in its own way ("Frame number exceeds", "Channel number exceeds").
+enum class Wording { Editor, CopyDialog };
+QString FrameNumberMessage(FrameNumberCheck check, Wording wording = Wording::Editor);
+// The refusal of a sign index outside 0..SignCount-1.
+QString SignMissingMessage(int16_t sign, Wording wording = Wording::Editor);
 
 inline const QString kNoFrameMessage = QStringLiteral("This sign has no frame: use Add Frame");
 inline const QString kCannotDeleteMessage = QStringLiteral("Cannot delete!");
@@ -97,12 +101,5 @@ std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index
 // Makes entry SignCount a new sign (blank name, one new frame) and counts it.
 // Returns its index; refused when every entry is in use.
 std::optional<int16_t> AddSign(SignTable& table, QString* whyNot = nullptr);
-
-// What the editor's Action plays: the rest shape (frame 0 of sign 0) and every
-// frame of sign `sign` with its step count at the speed `speedText`, read as
-// playback reads it. Empty, with the reason playback would give, when the speed
-// is unusable, sign 0 has no frame or a step count does not fit in 16 bits.
-std::optional<PlaybackPlan> PlanSignAction(const SignTable& table, int sign, QStringView speedText,
-                                           QString* whyNot = nullptr);
 
 }  // namespace oralis

@@ -77,6 +77,22 @@ struct SignTable {
 
     SignEntry& operator[](int s) { return entries[static_cast<size_t>(s)]; }
     const SignEntry& operator[](int s) const { return entries[static_cast<size_t>(s)]; }
+
+    // Frame `frame` of sign `sign`, or null when the pair names none: every
+    // reader asks here, so a count and the frames held can never be read apart.
+    const LipFrame* Frame(int sign, int frame) const
+    {
+        if (sign < 0 || sign >= kSignSlots || frame < 0)
+            return nullptr;
+        const SignEntry& e = (*this)[sign];
+        if (frame >= e.FrameCount || frame >= static_cast<int>(e.Frames.size()))
+            return nullptr;
+        return &e.Frames[static_cast<size_t>(frame)];
+    }
+    LipFrame* Frame(int sign, int frame)
+    {
+        return const_cast<LipFrame*>(static_cast<const SignTable&>(*this).Frame(sign, frame));
+    }
 };
 
 // The shape handed to the renderer at start-up, in LipCurve order.

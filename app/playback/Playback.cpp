@@ -72,31 +72,26 @@ std::optional<PlaybackPlan> BeginPlan(const SignTable& table, QStringView speedT
     const std::optional<int16_t> base = StepBase(speedText, whyNot);
     if (!base)
         return std::nullopt;
-    const SignEntry& rest = table[0];
-    if (rest.FrameCount < 1 || rest.Frames.empty()) {
+    const LipFrame* rest = table.Frame(0, 0);
+    if (!rest) {
         Refuse(whyNot, QStringLiteral("The rest sign 0 has no frame"));
         return std::nullopt;
     }
     PlaybackPlan plan;
     plan.base = *base;
-    plan.rest = rest.Frames.front();
+    plan.rest = *rest;
     return plan;
 }
 
 bool AddSignToPlan(PlaybackPlan& plan, const SignTable& table, int s, bool longEntry, QString* whyNot)
 {
-    if (s < 0 || s >= kSignSlots)
-        return true;
-    const SignEntry& sign = table[s];
-    const int frames = std::min<int>(sign.FrameCount, static_cast<int>(sign.Frames.size()));
-    for (int k = 0; k < frames; ++k) {
-        const LipFrame& frame = sign.Frames[static_cast<size_t>(k)];
-        const std::optional<int16_t> n = StepCount(plan.base, frame.velocityRate(), longEntry);
+    for (int k = 0; const LipFrame* frame = table.Frame(s, k); ++k) {
+        const std::optional<int16_t> n = StepCount(plan.base, frame->velocityRate(), longEntry);
         if (!n)
             return Refuse(whyNot, QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
                                       .arg(s)
                                       .arg(k + 1));
-        plan.targets.push_back({frame, *n});
+        plan.targets.push_back({*frame, *n});
     }
     return true;
 }

@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSet>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -28,7 +27,6 @@ namespace {
 const QColor kLightYellow(255, 255, 192);
 const QColor kLightGrey(224, 224, 224);
 const QColor kLightGreen(128, 255, 128);
-const QString kAllFiles = QStringLiteral("All Files (*.*)");
 constexpr int kPathRole = Qt::UserRole;
 
 // The folder must be listable for the lists to show anything sensible.
@@ -38,29 +36,10 @@ bool Readable(const QString& path)
     return info.exists() && info.isDir() && info.isReadable() && info.isExecutable();
 }
 
-// "/" and every folder on the way down to `folder`, root first.
-QStringList Ancestors(const QString& folder)
-{
-    QStringList chain{QStringLiteral("/")};
-    const QStringList parts = folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString path;
-    for (const QString& part : parts) {
-        path += QLatin1Char('/') + part;
-        chain << path;
-    }
-    return chain;
-}
-
+// The folder list shows depth by indentation.
 QString Indent(int depth)
 {
     return QString(depth * 2, QLatin1Char(' '));
-}
-
-bool IsUnder(const QString& path, const QString& root)
-{
-    if (root == QLatin1String("/"))
-        return path.startsWith(QLatin1Char('/'));
-    return path == root || path.startsWith(root + QLatin1Char('/'));
 }
 
 }  // namespace
@@ -196,53 +175,22 @@ void Obtain_FilePath2::SetHeading(const QString& text)
 
 QString Obtain_FilePath2::sufix_removal(const QString& st1)
 {
-    const qsizetype dot = st1.indexOf(QLatin1Char('.'));
-    return dot < 0 ? st1 : st1.left(dot);
+    return SuffixRemoval(st1);
 }
 
 QString Obtain_FilePath2::sufix_check(const QString& st1) const
 {
-    return st1.contains(QLatin1Char('.')) ? st1 : st1 + FajliloSufikso;
-}
-
-QString Obtain_FilePath2::FolderPath(const QString& folder)
-{
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return SuffixCheck(st1, FajliloSufikso);
 }
 
 QStringList Obtain_FilePath2::DriveRoots()
 {
-    QStringList roots{QStringLiteral("/")};
-    const auto add = [&roots](const QString& path) {
-        const QString clean = QDir::cleanPath(path);
-        if (!clean.isEmpty() && !roots.contains(clean))
-            roots << clean;
-    };
-    add(QDir::homePath());
-
-    // Kernel and memory file systems hold nothing a user would open or save.
-    static const QSet<QByteArray> pseudo{
-        "proc",     "sysfs",     "tmpfs",    "devtmpfs", "devpts",   "cgroup",     "cgroup2",
-        "securityfs", "debugfs", "tracefs",  "pstore",   "bpf",      "mqueue",     "hugetlbfs",
-        "configfs", "fusectl",   "autofs",   "binfmt_misc", "efivarfs", "ramfs",   "nsfs",
-        "rpc_pipefs", "squashfs", "overlay", "selinuxfs"};
-    QStringList volumes;
+    std::vector<Volume> volumes;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady() || pseudo.contains(volume.fileSystemType()))
-            continue;
-        const QString root = QDir::cleanPath(volume.rootPath());
-        if (IsUnder(root, QStringLiteral("/proc")) || IsUnder(root, QStringLiteral("/sys")) ||
-            IsUnder(root, QStringLiteral("/dev")))
-            continue;
-        // Single files bind-mounted into containers show up as volumes too.
-        if (!QFileInfo(root).isDir())
-            continue;
-        volumes << root;
+        if (volume.isValid() && volume.isReady())
+            volumes.push_back({volume.rootPath(), volume.fileSystemType(), QFileInfo(volume.rootPath()).isDir()});
     }
-    volumes.sort(Qt::CaseInsensitive);
-    for (const QString& v : volumes)
-        add(v);
-    return roots;
+    return DriveList(QDir::homePath(), volumes);
 }
 
 void Obtain_FilePath2::FillDrives()
@@ -270,15 +218,10 @@ void Obtain_FilePath2::FillDrives()
 // Shows the starting point the current folder lies under, the deepest one.
 void Obtain_FilePath2::SyncDriveToFolder()
 {
-    int best = -1;
-    qsizetype bestLength = -1;
-    for (int i = 0; i < Drive1->count(); ++i) {
-        const QString root = Drive1->itemData(i, kPathRole).toString();
-        if (IsUnder(folder_, root) && root.size() > bestLength) {
-            best = i;
-            bestLength = root.size();
-        }
-    }
+    QStringList roots;
+    for (int i = 0; i < Drive1->count(); ++i)
+        roots << Drive1->itemData(i, kPathRole).toString();
+    const int best = DriveOfFolder(roots, folder_);
     const QSignalBlocker block(Drive1);
     Drive1->setCurrentIndex(best);
 }
@@ -287,7 +230,7 @@ void Obtain_FilePath2::FillFolders()
 {
     Dir1->clear();
     const QStyle* st = style();
-    const QStringList chain = Ancestors(folder_);
+    const QStringList chain = FolderChain(folder_);
     for (int depth = 0; depth < chain.size(); ++depth) {
         const QString& path = chain[depth];
         const QString name = depth == 0 ? path : QFileInfo(path).fileName();
@@ -400,10 +343,9 @@ void Obtain_FilePath2::Activate()
     Combo1->clear();
     const int types = std::clamp<int>(Nombro, 0, kTypeSlots);
     for (int i = 0; i < types; ++i) {
-        Combo1->addItem(FajliloTipoj[static_cast<size_t>(i)] + QStringLiteral(" (*") +
-                        FajliloSufiksoj[static_cast<size_t>(i)] + QLatin1Char(')'));
+        Combo1->addItem(TypeEntry(FajliloTipoj[static_cast<size_t>(i)], FajliloSufiksoj[static_cast<size_t>(i)]));
     }
-    Combo1->addItem(kAllFiles);
+    Combo1->addItem(kAllFilesEntry);
     Combo1->setCurrentIndex(0);
     TypeSelected(0);
 
@@ -419,12 +361,12 @@ void Obtain_FilePath2::Activate()
 
 void Obtain_FilePath2::TypeSelected(int index)
 {
-    fileFilter_ = QStringLiteral("*.*");
+    // "All Files" keeps the suffix of the type chosen before.
     const int types = std::clamp<int>(Nombro, 0, kTypeSlots);
-    if (index >= 0 && index < types) {
+    const bool registered = index >= 0 && index < types;
+    if (registered)
         FajliloSufikso = FajliloSufiksoj[static_cast<size_t>(index)];
-        fileFilter_ = QLatin1Char('*') + FajliloSufikso;
-    }
+    fileFilter_ = TypeFilter(registered ? FajliloSufikso : QString());
     FillFiles();
 }
 
@@ -434,55 +376,43 @@ QString Obtain_FilePath2::SelectedFileName() const
     return selected.isEmpty() ? QString() : selected.first()->text();
 }
 
-void Obtain_FilePath2::SetResults(const QString& fileName, const QString& folder)
+void Obtain_FilePath2::SetResults(const ChosenFile& chosen)
 {
-    TargetFileName = fileName;
-    TargetFilePath = FolderPath(folder);
-    TargetFile = TargetFilePath + TargetFileName;
+    TargetFile = chosen.TargetFile;
+    TargetFileName = chosen.TargetFileName;
+    TargetFilePath = chosen.TargetFilePath;
+    FajliloSenSufikso = chosen.FajliloSenSufikso;
     Rtn = true;
     accept();
 }
 
 void Obtain_FilePath2::Confirm()
 {
-    const QString selected = SelectedFileName();
-    if (!LoadMode && FileName->text().isEmpty()) {
-        // An empty name would save a hidden ".csv" that the list never shows.
-        ShowMessage(this, QStringLiteral("Type a file name"));
-        FileName->setFocus();
-        return;
-    }
     if (LoadMode) {
-        FajliloSenSufikso = sufix_removal(selected);
-        SetResults(sufix_check(selected), folder_);
+        SetResults(LoadChoice(SelectedFileName(), folder_, FajliloSufikso));
         return;
     }
-    // A name typed with a folder ("/tmp/x" or "sub/x") saves there, and only
-    // the last part is the file's name: a dot in a folder name adds no suffix.
-    const QFileInfo typed(QDir(folder_).absoluteFilePath(FileName->text()));
-    if (typed.fileName().isEmpty()) {
-        ShowMessage(this, QStringLiteral("Type a file name"));
+    QString why;
+    const std::optional<ChosenFile> chosen =
+        SaveChoice(FileName->text(), SelectedFileName(), folder_, FajliloSufikso, &why);
+    if (!chosen) {
+        ShowMessage(this, why);
         FileName->setFocus();
         return;
     }
-    const QString name = sufix_check(typed.fileName());
-    const QString folder = typed.absolutePath();
-    if (SaveReplacesExisting(FolderPath(folder) + name) &&
-        !oralis::Confirm(this, QStringLiteral("%1 exists. Replace it?").arg(name))) {
+    const QString question = ReplaceQuestion(*chosen);
+    if (!question.isEmpty() && !oralis::Confirm(this, question)) {
         // Nothing is handed back: the user picks another name or cancels.
         FileName->setFocus();
         return;
     }
-    FajliloSenSufikso = sufix_removal(selected);
-    SetResults(name, folder);
+    SetResults(*chosen);
 }
 
 void Obtain_FilePath2::FileDoubleClicked(QListWidgetItem* item)
 {
-    if (!item)
-        return;
-    FajliloSenSufikso = sufix_removal(item->text());
-    SetResults(item->text(), folder_);
+    if (item)
+        SetResults(ListedChoice(item->text(), folder_));
 }
 
 }  // namespace oralis

@@ -3,6 +3,8 @@
 // modally with exec(), and read the results after it has hidden itself.
 #pragma once
 
+#include "model/FileChoice.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -55,8 +57,6 @@ public:
     // Starting points offered in Drive1: "/", the home folder, then the
     // mounted volumes a user can store files on.
     static QStringList DriveRoots();
-    // `folder` followed by exactly one "/".
-    static QString FolderPath(const QString& folder);
 
 protected:
     explicit Obtain_FilePath2(QWidget* parent = nullptr);
@@ -75,7 +75,7 @@ private:
     bool EnterFolder(const QString& path);
     void Confirm();
     void FileDoubleClicked(QListWidgetItem* item);
-    void SetResults(const QString& fileName, const QString& folder);
+    void SetResults(const ChosenFile& chosen);
     QString SelectedFileName() const;
 
     std::array<QString, kTypeSlots> FajliloTipoj;

@@ -1,11 +1,10 @@
 #include "ui/editor/frmCopy.h"
 
-#include "model/FrameEditing.h"
 #include "model/ProgramState.h"
 #include "ui/Common.h"
 #include "ui/NumberLineEdit.h"
+#include "ui/editor/EditorHost.h"
 #include "ui/editor/EditorWidgets.h"
-#include "ui/main/frmSpace.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,16 +13,9 @@
 
 namespace oralis {
 
-namespace {
-const QString kChannelExceeds = QStringLiteral("Channel number exceeds");
-const QString kFrameExceeds = QStringLiteral("Frame number exceeds");
-const QString kFrameBelowOne = QStringLiteral("Frame number must be 1 or more");
-const QString kSignWithoutFrame = QStringLiteral("This sign has no frame");
-}  // namespace
-
-frmCopy::frmCopy(frmSpace& main, QWidget* parent)
+frmCopy::frmCopy(EditorHost& host, QWidget* parent)
     : QDialog(parent)
-    , main_(main)
+    , host_(host)
 {
     setObjectName(QStringLiteral("frmCopy"));
     setWindowTitle(QStringLiteral("Form1"));
@@ -81,62 +73,19 @@ void frmCopy::showEvent(QShowEvent* event)
 
 void frmCopy::SignChosen(int position)
 {
-    if (position < 0 || position >= kSignSlots)
-        return;
-    CopyI = static_cast<int16_t>(position);
-    FrameNoTxt->setText(QStringLiteral("1"));
-    CopyJ = 0;
-    const SignEntry& sign = Program().signTable[CopyI];
-    TotalFrameLbl->setText(QString::number(sign.FrameCount));
-    TotalFrameLbl->repaint();
-    if (sign.FrameCount > 0)
-        ShowFrame(CopyI, 0);
+    Show(ChooseSign(Program().signTable, position));
 }
 
 void frmCopy::PreviewClicked()
 {
-    const SignTable& table = Program().signTable;
-    if (CopyI < 0 || CopyI >= table.SignCount) {
-        ShowMessage(this, kChannelExceeds);
-        return;
-    }
-    // A refused number leaves CopyJ at the last frame that exists, so OK can
-    // never hand back a frame that is not there.
-    const FrameNumber n = ReadFrameNumber(FrameNoTxt->text(), table[CopyI].FrameCount);
-    switch (n.check) {
-    case FrameNumberCheck::Ok:
-        CopyJ = n.index;
-        ShowFrame(CopyI, CopyJ);
-        return;
-    case FrameNumberCheck::NoFrame:
-        ShowMessage(this, kSignWithoutFrame);
-        return;
-    case FrameNumberCheck::Empty:
-    case FrameNumberCheck::BelowOne:
-        ShowMessage(this, kFrameBelowOne);
-        return;
-    case FrameNumberCheck::Exceeds:
-        break;
-    }
-    ShowMessage(this, kFrameExceeds);
+    Show(Preview(Program().signTable, FrameNoTxt->text()));
 }
 
 void frmCopy::OkClicked()
 {
-    // The choice may predate a table loaded since, or name a sign without
-    // frames: such a pair is refused here and the dialog stays open.
-    const SignTable& table = Program().signTable;
-    if (CopyI < 0 || CopyI >= table.SignCount) {
-        ShowMessage(this, kChannelExceeds);
-        return;
-    }
-    const SignEntry& sign = table[CopyI];
-    if (sign.FrameCount < 1) {
-        ShowMessage(this, kSignWithoutFrame);
-        return;
-    }
-    if (CopyJ < 0 || CopyJ >= sign.FrameCount) {
-        ShowMessage(this, kFrameExceeds);
+    const QString refusal = OkRefusal(Program().signTable);
+    if (!refusal.isEmpty()) {
+        ShowMessage(this, refusal);
         return;
     }
     Rtn = true;
@@ -149,16 +98,18 @@ void frmCopy::reject()
     QDialog::reject();
 }
 
-void frmCopy::ShowFrame(int16_t sign, int16_t frame)
+void frmCopy::Show(const CopyChoice::View& view)
 {
-    const SignEntry& entry = Program().signTable[sign];
-    if (frame < 0 || frame >= static_cast<int>(entry.Frames.size()))
-        return;
-    const LipFrame& f = entry.Frames[static_cast<size_t>(frame)];
-    const LipExports& lip = main_.Lip();
-    if (lip.ControlPass)
-        lip.ControlPass(f.upperCurve(), f.upperAngle(), f.lowerCurve(), f.lowerAngle());
-    main_.Display(0);
+    if (view.frameNo)
+        FrameNoTxt->setText(*view.frameNo);
+    if (view.total) {
+        TotalFrameLbl->setText(QString::number(*view.total));
+        TotalFrameLbl->repaint();
+    }
+    if (view.show)
+        host_.PreviewFrame(*view.show);
+    if (!view.message.isEmpty())
+        ShowMessage(this, view.message);
 }
 
 }  // namespace oralis

@@ -2,6 +2,8 @@
 // and previews it in the main window's picture.
 #pragma once
 
+#include "model/EditorSession.h"
+
 #include <QDialog>
 #include <cstdint>
 
@@ -10,18 +12,15 @@ class QLineEdit;
 
 namespace oralis {
 
-class frmSpace;
+class EditorHost;
 class SignList;
 
-class frmCopy : public QDialog {
+// CopyI and CopyJ, the choice handed back, are those of its CopyChoice.
+class frmCopy : public QDialog, public CopyChoice {
     Q_OBJECT
 public:
-    frmCopy(frmSpace& main, QWidget* parent = nullptr);
+    frmCopy(EditorHost& host, QWidget* parent = nullptr);
 
-    // The chosen sign and 0-based frame; kept from one showing to the next.
-    // After OK they always name a frame of the table as it was then.
-    int16_t CopyI = 0;
-    int16_t CopyJ = 0;
     // True when the dialog was closed with OK; false on every showing.
     bool Rtn = false;
 
@@ -34,9 +33,9 @@ private:
     void SignChosen(int position);
     void PreviewClicked();
     void OkClicked();
-    void ShowFrame(int16_t sign, int16_t frame);
+    void Show(const CopyChoice::View& view);
 
-    frmSpace& main_;
+    EditorHost& host_;
     SignList* cmbIndex = nullptr;
     QLineEdit* FrameNoTxt = nullptr;
     QLabel* TotalFrameLbl = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/main/Quiz.h"
 
 #include "model/KanaParser.h"
+#include "model/QuizTurns.h"
 #include "model/WordList.h"
 #include "playback/Playback.h"
 #include "ui/Common.h"
@@ -50,9 +51,9 @@ void RunQuiz(frmSpace& main, const QuizSource& source)
     QString from;
     QString why;
     const QStringList paths = source.listPaths.isEmpty() ? WordListCandidates() : source.listPaths;
-    if (!LoadWordList(paths, words, &from, &why) || words.size() == 0) {
-        const QString message = QStringLiteral("Quiz data not loaded");
-        ShowMessage(&main, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
+    const bool loaded = LoadWordList(paths, words, &from, &why);
+    if (const QString refusal = QuizListRefusal(loaded, words, why); !refusal.isEmpty()) {
+        ShowMessage(&main, refusal);
         return;
     }
     if (words.skippedLines > 0)
@@ -62,29 +63,26 @@ void RunQuiz(frmSpace& main, const QuizSource& source)
         std::fprintf(stderr, "oralis: %s: only the first %d words are used\n", qPrintable(from),
                      kMaxWords);
 
-    const std::function<double()> random = source.random ? source.random : ClockSeededRandom();
+    QuizTurns turns(words.size(), source.random ? source.random : ClockSeededRandom());
     frmYesNo& dialog = QuizDialog(main);
     dialog.MainSpeed = main.Text1;
 
-    bool repeat = false;
-    int index = 0;
     while (true) {
-        if (!repeat) {
-            index = ChooseWordIndex(words.size(), random());
-            ParseFailure why = ParseFailure::None;
-            if (ParseKana(words.readings[index], main.syllables, &why) == 0) {
-                ShowMessage(&main, ParseRefusalMessage(why));
+        const QuizTurns::Turn turn = turns.Next();
+        if (turn.fresh) {
+            ParseFailure refused = ParseFailure::None;
+            if (ParseKana(words.readings[turn.index], main.syllables, &refused) == 0) {
+                ShowMessage(&main, ParseRefusalMessage(refused));
                 return;
             }
         }
         main.PlayUtterance();
-        main.InputArea->showWord(words.displays[index]);
-        main.FuriganaTxt->setText(words.readings[index]);
+        main.InputArea->showWord(words.displays[turn.index]);
+        main.FuriganaTxt->setText(words.readings[turn.index]);
 
         dialog.exec();
-        if (dialog.YN == 1)
+        if (!turns.Answer(dialog.YN))
             return;
-        repeat = dialog.YN == 2;
 
         QCoreApplication::processEvents();
         // The main window may have been closed in the meantime.

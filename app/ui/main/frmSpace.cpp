@@ -198,7 +198,7 @@ void frmSpace::BuildMenus()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* tools = menu("ToolMenus", QStringLiteral("ツール(&T)"));
-    item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this); });
+    item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this, *this); });
     item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
@@ -256,6 +256,19 @@ const LipExports& frmSpace::Lip()
         }
     }
     return *bound;
+}
+
+void frmSpace::PreviewFrame(const LipFrame& frame)
+{
+    const LipExports& lip = Lip();
+    if (lip.ControlPass)
+        lip.ControlPass(frame.upperCurve(), frame.upperAngle(), frame.lowerCurve(), frame.lowerAngle());
+    Display(0);
+}
+
+QString frmSpace::SpeedText() const
+{
+    return Text1->text();
 }
 
 void frmSpace::showEvent(QShowEvent* event)

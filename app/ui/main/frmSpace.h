@@ -4,6 +4,7 @@
 #include "model/KanaParser.h"
 #include "playback/Playback.h"
 #include "playback/ViewControl.h"
+#include "ui/editor/EditorHost.h"
 
 #include <QMainWindow>
 #include <QPointF>
@@ -25,7 +26,7 @@ namespace oralis {
 class KanaLineEdit;
 class LipView;
 
-class frmSpace : public QMainWindow {
+class frmSpace : public QMainWindow, public EditorHost {
     Q_OBJECT
 public:
     // `lip` empty: bind libLip.so by name on the first renderer call.
@@ -36,9 +37,9 @@ public:
     ~frmSpace() override;
 
     // Draws one picture (steps 0) or one animated transition into picSpace.
-    void Display(int16_t steps);
+    void Display(int16_t steps) override;
     // Writes the sign table to `path`; false with a reason when it cannot.
-    bool Pattern_Save(const QString& path, QString* whyNot);
+    bool Pattern_Save(const QString& path, QString* whyNot) override;
     // Parses FuriganaStr (or `reading`) into the window's syllable arrays and
     // plays it; shows the message itself and returns false when it refuses,
     // a word box holding text without a reading included.
@@ -51,7 +52,9 @@ public:
     void OpenLipTable();
 
     // The renderer exports this window calls.
-    const LipExports& Lip();
+    const LipExports& Lip() override;
+    void PreviewFrame(const LipFrame& frame) override;
+    QString SpeedText() const override;
 
     // Empty once start-up has bound the renderer; otherwise the reason, which
     // has already been printed and shown, and the program must end.

@@ -1,5 +1,7 @@
 #include "ui/main/frmYesNo.h"
 
+#include "model/QuizTurns.h"
+
 #include "ui/Common.h"
 #include "ui/NumberLineEdit.h"
 #include "ui/dialogs/FormBackground.h"
@@ -49,9 +51,9 @@ frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
 
     // Return in the speed box goes on too, with the speed just typed.
     Yes->setDefault(true);
-    connect(Yes, &QPushButton::clicked, this, [this] { Answer(0, true); });
-    connect(No, &QPushButton::clicked, this, [this] { Answer(1, false); });
-    connect(Repeat, &QPushButton::clicked, this, [this] { Answer(2, true); });
+    connect(Yes, &QPushButton::clicked, this, [this] { Answer(kQuizGoOn); });
+    connect(No, &QPushButton::clicked, this, [this] { Answer(kQuizStop); });
+    connect(Repeat, &QPushButton::clicked, this, [this] { Answer(kQuizRepeat); });
 
     PaintFormBackground(this, 3, QStringLiteral("R"));
 }
@@ -70,16 +72,16 @@ void frmYesNo::reject()
 {
     // Closing the window or pressing Escape stops the quiz, without the
     // speed typed here.
-    YN = 1;
+    YN = kQuizStop;
     QDialog::reject();
 }
 
-void frmYesNo::Answer(int16_t yn, bool keepSpeed)
+void frmYesNo::Answer(int16_t yn)
 {
     YN = yn;
-    if (keepSpeed && MainSpeed)
+    if (AnswerCarriesSpeed(yn) && MainSpeed)
         MainSpeed->setText(Text1->text());
-    if (yn == 1)
+    if (yn == kQuizStop)
         QDialog::reject();
     else
         accept();

@@ -37,7 +37,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Answer(int16_t yn, bool keepSpeed);
+    void Answer(int16_t yn);
 };
 
 }  // namespace oralis

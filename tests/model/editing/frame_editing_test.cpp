@@ -1,5 +1,6 @@
 #include "model/FrameEditing.h"
 #include "model/LipTableFile.h"
+#include "playback/SignAction.h"
 
 #include <gtest/gtest.h>
 

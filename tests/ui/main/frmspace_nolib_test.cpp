@@ -1,6 +1,7 @@
 // Start-up where libLip.so cannot be found: this executable lives in a folder
 // of its own, away from the library.
-#include "MainWindowTesting.h"
+#include "ModalDialogs.h"
+#include "TableBuilder.h"
 
 #include "ui/main/frmSpace.h"
 

@@ -1,6 +1,7 @@
 // The main window drawing through the real renderer, bound the way the
 // program binds it: libLip.so from the program's folder.
-#include "MainWindowTesting.h"
+#include "ModalDialogs.h"
+#include "TableBuilder.h"
 
 #include "ui/main/LipView.h"
 #include "ui/main/frmSpace.h"

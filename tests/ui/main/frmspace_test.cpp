@@ -1,4 +1,5 @@
-#include "MainWindowTesting.h"
+#include "ModalDialogs.h"
+#include "TableBuilder.h"
 #include "RecordingLip.h"
 
 #include "model/LipTableFile.h"

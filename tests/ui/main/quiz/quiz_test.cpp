@@ -158,24 +158,6 @@ private slots:
         QVERIFY(driver.messages.isEmpty());
     }
 
-    void emptyLineLimitsTheListAndEachGoOnChoosesAgain()
-    {
-        const QString path = List(QStringLiteral("three.txt"),
-                                  {QStringLiteral("ｱ,亜"), QStringLiteral("ｲ,以"), QString(),
-                                   QStringLiteral("ｳ,宇")});
-        Chance chance{{0.0, 0.99, 0.5, 0.49}};
-        QuizDriver driver(*main_, [](frmYesNo& d, int turn) { Click(d, turn < 3 ? "Yes" : "No"); });
-        RunQuiz(*main_, Source(path, chance));
-
-        QStringList words;
-        for (const Turn& t : driver.turns)
-            words << t.word;
-        QCOMPARE(words, (QStringList{QStringLiteral("亜"), QStringLiteral("以"), QStringLiteral("以"),
-                                     QStringLiteral("亜")}));
-        QCOMPARE(driver.turns[1].signs, (QList<int>{0, 2}));
-        QCOMPARE(chance.drawn, 4);
-    }
-
     void repeatReplaysTheWordAtTheDialogSpeed()
     {
         const QString path = List(QStringLiteral("two.txt"),
@@ -290,8 +272,6 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString noData = QStringLiteral("Quiz data not loaded");
         QTest::newRow("missing") << QStringList() << noData;
-        QTest::newRow("empty first line") << QStringList{QString(), QStringLiteral("ｻｶﾅ,魚")} << noData;
-        QTest::newRow("no usable line") << QStringList{QStringLiteral("ｻｶﾅ")} << noData;
         QTest::newRow("reading not in kana")
             << QStringList{QStringLiteral("sakana,魚")}
             << QStringLiteral("Unsupported character(s) in the string");

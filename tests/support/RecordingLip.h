@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace oralis::testing {
@@ -34,5 +35,22 @@ public:
 
     static std::vector<LipCall> Of(LipCall::Kind kind);
 };
+
+// The shape of the last ControlPass, as a frame (values 1..9, 13, 14..22, 26).
+inline std::optional<LipFrame> LastPass()
+{
+    const std::vector<LipCall> passes = RecordingLip::Of(LipCall::Pass);
+    if (passes.empty())
+        return std::nullopt;
+    const LipCall& c = passes.back();
+    LipFrame f;
+    for (int i = 0; i < 9; ++i) {
+        f[LipFrame::kUpperCurve + i] = c.upper[i];
+        f[LipFrame::kLowerCurve + i] = c.lower[i];
+    }
+    f[LipFrame::kUpperAngle] = c.upperAngle;
+    f[LipFrame::kLowerAngle] = c.lowerAngle;
+    return f;
+}
 
 }  // namespace oralis::testing

@@ -2,7 +2,8 @@
 // renderer calls recorded during playback tell which signs were played.
 #pragma once
 
-#include "MainWindowTesting.h"
+#include "ModalDialogs.h"
+#include "TableBuilder.h"
 #include "RecordingLip.h"
 
 #include <QList>

@@ -1,0 +1,46 @@
+#include "model/QuizTurns.h"
+
+#include "model/WordList.h"
+
+namespace oralis {
+
+bool AnswerCarriesSpeed(int16_t yn)
+{
+    return yn != kQuizStop;
+}
+
+QString QuizListRefusal(bool loaded, const WordList& words, const QString& why)
+{
+    if (loaded && words.size() > 0)
+        return QString();
+    const QString message = QStringLiteral("Quiz data not loaded");
+    return why.isEmpty() ? message : message + QLatin1Char('\n') + why;
+}
+
+QuizTurns::QuizTurns(int wordCount, std::function<double()> random)
+    : wordCount_(wordCount)
+    , random_(std::move(random))
+{
+}
+
+QuizTurns::Turn QuizTurns::Next()
+{
+    // A repeated turn draws nothing and parses nothing: it replays the word
+    // already parsed.
+    if (repeat_)
+        return {index_, false};
+    index_ = ChooseWordIndex(wordCount_, random_());
+    return {index_, true};
+}
+
+bool QuizTurns::Answer(int16_t yn)
+{
+    // Anything but the two answers that go on ends the quiz, as closing the
+    // dialog through its frame does.
+    if (yn != kQuizGoOn && yn != kQuizRepeat)
+        return false;
+    repeat_ = yn == kQuizRepeat;
+    return true;
+}
+
+}  // namespace oralis
