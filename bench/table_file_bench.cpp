@@ -24,7 +24,6 @@ SignTable LargestTable()
     uint32_t state = 12345;
     for (int s = 0; s < kSignSlots; ++s) {
         t[s].SignName = FixedSignName(QStringLiteral("sign%1").arg(s));
-        t[s].FrameCount = kMaxFrameCount;
         t[s].Frames.resize(kMaxFrameCount);
         for (LipFrame& f : t[s].Frames) {
             for (float& v : f.v) {

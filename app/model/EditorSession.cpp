@@ -1,6 +1,7 @@
 #include "model/EditorSession.h"
 
 #include "model/DataPlaces.h"
+#include "model/Refusal.h"
 
 namespace oralis {
 
@@ -63,7 +64,7 @@ std::optional<int16_t> EditorSession::NumberedFrame(EditorView& view) const
 {
     if (!CurrentSignInTable(view))
         return std::nullopt;
-    const FrameNumber n = ReadFrameNumber(frameNo_, table_[currentSign_].FrameCount);
+    const FrameNumber n = ReadFrameNumber(frameNo_, table_[currentSign_].FrameCount());
     if (n.check != FrameNumberCheck::Ok) {
         view.message = FrameNumberMessage(n.check);
         return std::nullopt;
@@ -93,8 +94,8 @@ EditorView EditorSession::ChooseSign(int position, bool fromList, const ConfirmF
     frameNo_ = QStringLiteral("1");
     view.frameNo = frameNo_;
     const SignEntry& sign = table_[currentSign_];
-    view.total = sign.FrameCount;
-    if (sign.FrameCount > 0) {
+    view.total = sign.FrameCount();
+    if (sign.FrameCount() > 0) {
         LoadFrame(view, currentSign_, 0);
     } else {
         // Nothing to load: show what Add Frame would give this sign.
@@ -131,7 +132,7 @@ EditorView EditorSession::FrameNoTyped(const QString& text)
     const std::optional<int16_t> k = NumberedFrame(view);
     if (!k)
         return view;
-    view.total = table_[currentSign_].FrameCount;
+    view.total = table_[currentSign_].FrameCount();
     LoadFrame(view, currentSign_, *k);
     return view;
 }
@@ -142,7 +143,7 @@ EditorView EditorSession::Load()
     const std::optional<int16_t> k = NumberedFrame(view);
     if (!k)
         return view;
-    view.total = table_[currentSign_].FrameCount;
+    view.total = table_[currentSign_].FrameCount();
     LoadFrame(view, currentSign_, *k);
     frameChanged_ = false;
     return view;
@@ -173,8 +174,7 @@ std::optional<int16_t> EditorSession::ActionSign(QString* whyNot) const
 {
     EditorView view;
     if (!CurrentSignInTable(view)) {
-        if (whyNot)
-            *whyNot = view.message;
+        Refuse(whyNot, view.message);
         return std::nullopt;
     }
     return currentSign_;
@@ -185,7 +185,7 @@ EditorView EditorSession::AddFrame()
     EditorView view;
     if (!CurrentSignInTable(view) || !oralis::AddFrame(table_, currentSign_, &view.message))
         return view;
-    const int16_t n = table_[currentSign_].FrameCount;
+    const int16_t n = table_[currentSign_].FrameCount();
     frameNo_ = QString::number(n);
     view.frameNo = frameNo_;
     view.total = n;
@@ -198,7 +198,7 @@ EditorView EditorSession::DeleteFrame()
     EditorView view;
     if (!CurrentSignInTable(view))
         return view;
-    const int16_t count = table_[currentSign_].FrameCount;
+    const int16_t count = table_[currentSign_].FrameCount();
     if (count <= 1) {
         view.message = count < 1 ? kNoFrameMessage : kCannotDeleteMessage;
         return view;
@@ -213,7 +213,7 @@ EditorView EditorSession::DeleteFrame()
     // over the frame that took its place.
     frameNo_ = QString::number(*next + 1);
     view.frameNo = frameNo_;
-    view.total = table_[currentSign_].FrameCount;
+    view.total = table_[currentSign_].FrameCount();
     LoadFrame(view, currentSign_, *next);
     frameChanged_ = false;
     return view;
@@ -240,8 +240,8 @@ EditorView EditorSession::AddChar()
     if (frameNo_ != QStringLiteral("1")) {
         frameNo_ = QStringLiteral("1");
         view.frameNo = frameNo_;
-        if (table_[currentSign_].FrameCount > 0) {
-            view.total = table_[currentSign_].FrameCount;
+        if (table_[currentSign_].FrameCount() > 0) {
+            view.total = table_[currentSign_].FrameCount();
             LoadFrame(view, currentSign_, 0);
         }
     }
@@ -299,7 +299,7 @@ CopyChoice::View CopyChoice::ChooseSign(const SignTable& table, int position)
     CopyI = static_cast<int16_t>(position);
     CopyJ = 0;
     view.frameNo = QStringLiteral("1");
-    view.total = table[CopyI].FrameCount;
+    view.total = table[CopyI].FrameCount();
     view.show = table.Frame(CopyI, 0);
     return view;
 }
@@ -311,7 +311,7 @@ CopyChoice::View CopyChoice::Preview(const SignTable& table, QStringView frameNo
         view.message = SignMissingMessage(CopyI, Wording::CopyDialog);
         return view;
     }
-    const FrameNumber n = ReadFrameNumber(frameNoText, table[CopyI].FrameCount);
+    const FrameNumber n = ReadFrameNumber(frameNoText, table[CopyI].FrameCount());
     if (n.check != FrameNumberCheck::Ok) {
         view.message = FrameNumberMessage(n.check, Wording::CopyDialog);
         return view;
@@ -327,7 +327,7 @@ QString CopyChoice::OkRefusal(const SignTable& table) const
     // frames: such a pair is refused and the dialog stays open.
     if (CopyI < 0 || CopyI >= table.SignCount)
         return SignMissingMessage(CopyI, Wording::CopyDialog);
-    const int16_t count = table[CopyI].FrameCount;
+    const int16_t count = table[CopyI].FrameCount();
     if (count < 1)
         return FrameNumberMessage(FrameNumberCheck::NoFrame, Wording::CopyDialog);
     if (!table.Frame(CopyI, CopyJ))

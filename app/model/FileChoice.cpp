@@ -1,5 +1,8 @@
 #include "model/FileChoice.h"
 
+#include "model/ProgramState.h"
+#include "model/Refusal.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -31,7 +34,7 @@ QString SuffixCheck(const QString& st1, const QString& suffix)
 
 QString FolderPath(const QString& folder)
 {
-    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return WithTrailingSeparator(folder);
 }
 
 bool IsUnder(const QString& path, const QString& root)
@@ -134,8 +137,7 @@ std::optional<ChosenFile> SaveChoice(const QString& typed, const QString& select
     // An empty name would save a hidden ".csv" that the list never shows.
     const QFileInfo path(QDir(folder).absoluteFilePath(typed));
     if (typed.isEmpty() || path.fileName().isEmpty()) {
-        if (whyNot)
-            *whyNot = QStringLiteral("Type a file name");
+        Refuse(whyNot, QStringLiteral("Type a file name"));
         return std::nullopt;
     }
     return Chosen(SuffixCheck(path.fileName(), suffix), path.absolutePath(), selected);

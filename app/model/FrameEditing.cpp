@@ -1,6 +1,7 @@
 #include "model/FrameEditing.h"
 
 #include "model/NumericText.h"
+#include "model/Refusal.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,13 +18,6 @@ constexpr std::array<int, 3> kRowComponent{1, 2, 0};
 int GridValue(int curveStart, int element)
 {
     return curveStart + 3 * (element / 3) + kRowComponent[static_cast<size_t>(element % 3)];
-}
-
-bool Refuse(QString* whyNot, const QString& text)
-{
-    if (whyNot)
-        *whyNot = text;
-    return false;
 }
 
 SignEntry* SignInTable(SignTable& table, int16_t sign, QString* whyNot)
@@ -207,11 +201,9 @@ bool AddFrame(SignTable& table, int16_t sign, QString* whyNot)
     SignEntry* entry = SignInTable(table, sign, whyNot);
     if (!entry)
         return false;
-    if (entry->FrameCount >= kMaxFrameCount)
+    if (entry->FrameCount() >= kMaxFrameCount)
         return Refuse(whyNot, QStringLiteral("Cannot add: a sign holds at most %1 frames").arg(kMaxFrameCount));
-    entry->Frames.resize(static_cast<size_t>(entry->FrameCount));
     entry->Frames.push_back(LipFrame::fresh());
-    ++entry->FrameCount;
     table.UnsavedChanges = true;
     return true;
 }
@@ -221,7 +213,7 @@ std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index
     SignEntry* entry = SignInTable(table, sign, whyNot);
     if (!entry)
         return std::nullopt;
-    const int n = entry->FrameCount;
+    const int n = entry->FrameCount();
     QString refusal;
     if (n < 1)
         refusal = kNoFrameMessage;
@@ -245,7 +237,6 @@ std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index
             to[SlotValue(slot)] = from[SlotValue(slot)];
     }
     entry->Frames.resize(static_cast<size_t>(n - 1));
-    entry->FrameCount = static_cast<int16_t>(n - 1);
     table.UnsavedChanges = true;
     return std::min<int16_t>(index, static_cast<int16_t>(n - 2));
 }
@@ -260,7 +251,6 @@ std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
     SignEntry& entry = table[n];
     entry.SignName = FixedSignName(QString());
     entry.Frames.assign(1, LipFrame::fresh());
-    entry.FrameCount = 1;
     table.SignCount = static_cast<int16_t>(n + 1);
     table.UnsavedChanges = true;
     return n;

@@ -176,7 +176,6 @@ int16_t ParseTable(QByteArray bytes, SignTable& table, QString* whyNot, const Pr
         }
         SignEntry& sign = read[static_cast<size_t>(slot)];
         sign.SignName = FixedName(fields[1]);
-        sign.FrameCount = *n;
         sign.Frames.clear();
         // The count is only a claim until its frames have been read; the text
         // left can hold at most one frame per 20 characters (its commas).

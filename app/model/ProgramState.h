@@ -58,9 +58,11 @@ inline const QString& BlankSignName()
 }
 
 struct SignEntry {
-    int16_t FrameCount = 0;                       // 0: never filled
     QString SignName = BlankSignName();           // always ten characters
-    std::vector<LipFrame> Frames;                 // exactly FrameCount frames
+    std::vector<LipFrame> Frames;                 // at most kMaxFrameCount; none: never filled
+
+    // Counted from the frames themselves, so the two can never disagree.
+    int16_t FrameCount() const { return static_cast<int16_t>(Frames.size()); }
 };
 
 constexpr int kSignSlots = 257;     // sign numbers 0..256
@@ -85,7 +87,7 @@ struct SignTable {
         if (sign < 0 || sign >= kSignSlots || frame < 0)
             return nullptr;
         const SignEntry& e = (*this)[sign];
-        if (frame >= e.FrameCount || frame >= static_cast<int>(e.Frames.size()))
+        if (frame >= e.FrameCount())
             return nullptr;
         return &e.Frames[static_cast<size_t>(frame)];
     }

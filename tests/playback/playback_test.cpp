@@ -151,7 +151,6 @@ void Fill(SignTable& table, int sign, std::vector<float> rates)
     e.Frames.clear();
     for (size_t k = 0; k < rates.size(); ++k)
         e.Frames.push_back(Tagged(sign, static_cast<int>(k), rates[k]));
-    e.FrameCount = static_cast<int16_t>(rates.size());
 }
 
 Syllables Entries(std::vector<std::pair<int16_t, int16_t>> classAndVowel)

@@ -35,7 +35,6 @@ inline SignTable SmallTable()
         int f = 0;
         for (float r : rates)
             t[s].Frames.push_back(TestFrame(s, f++, r));
-        t[s].FrameCount = static_cast<int16_t>(t[s].Frames.size());
     };
     fill(0, "rest", {1});
     fill(1, "a", {1, 2, 3});

@@ -85,7 +85,7 @@ int main(int argc, char** argv)
 
     int cells = 0;
     for (int s = 0; s < table.SignCount; ++s)
-        cells += table[s].FrameCount;
+        cells += table[s].FrameCount();
     const int rows = (cells + kCellsPerRow - 1) / kCellsPerRow;
     QImage sheet(kCellsPerRow * kCellWidth, std::max(rows, 1) * kCellHeight, QImage::Format_RGB32);
     sheet.fill(Qt::white);
@@ -102,7 +102,7 @@ int main(int argc, char** argv)
     int cell = 0;
     for (int s = 0; s < table.SignCount; ++s) {
         const oralis::SignEntry& sign = table[s];
-        for (int k = 0; k < sign.FrameCount; ++k, ++cell) {
+        for (int k = 0; k < sign.FrameCount(); ++k, ++cell) {
             const int x = (cell % kCellsPerRow) * kCellWidth + 4;
             const int y = (cell / kCellsPerRow) * kCellHeight + 2;
             const oralis::LipFrame& frame = sign.Frames[static_cast<size_t>(k)];
@@ -112,7 +112,7 @@ int main(int argc, char** argv)
                                  .arg(s)
                                  .arg(sign.SignName.trimmed())
                                  .arg(k + 1)
-                                 .arg(sign.FrameCount)
+                                 .arg(sign.FrameCount())
                                  .arg(static_cast<double>(frame.velocityRate())));
             painter.drawImage(x, y + kLabelHeight, Draw(canvas, frame, front));
             painter.drawImage(x + kViewWidth + 4, y + kLabelHeight, Draw(canvas, frame, threeQuarter));

@@ -39,8 +39,8 @@ TEST(ShippedTable, HasEverySignPlaybackUsesWithANameAndFrames)
     ASSERT_GE(Shipped().SignCount, 32);
     for (int s = 0; s < 32; ++s) {
         SCOPED_TRACE(s);
-        EXPECT_GE(Shipped()[s].FrameCount, 1);
-        EXPECT_EQ(Shipped()[s].Frames.size(), static_cast<size_t>(Shipped()[s].FrameCount));
+        EXPECT_GE(Shipped()[s].FrameCount(), 1);
+        EXPECT_EQ(Shipped()[s].Frames.size(), static_cast<size_t>(Shipped()[s].FrameCount()));
         EXPECT_FALSE(Shipped()[s].SignName.trimmed().isEmpty());
     }
 }
@@ -147,7 +147,7 @@ TEST(ShippedTable, BilabialsCloseBeforeTheVowelAndEndOnIt)
     for (int v = 0; v < 5; ++v) {
         const auto& sign = Shipped()[11 + v];
         SCOPED_TRACE(11 + v);
-        ASSERT_GE(sign.FrameCount, 2);
+        ASSERT_GE(sign.FrameCount(), 2);
         EXPECT_LE(Opening(sign.Frames.front()), 0.05f);
         // The release reaches the vowel's own shape (only its duration differs).
         const LipFrame& release = sign.Frames.back();

@@ -223,9 +223,9 @@ TEST(EditorSession, AddFrameAppendsAndShowsAFreshFrame)
 {
     for (int sign : {1, 2}) {  // three frames, none
         Editor e(sign);
-        const int16_t n = static_cast<int16_t>(e.table[sign].FrameCount + 1);
+        const int16_t n = static_cast<int16_t>(e.table[sign].FrameCount() + 1);
         const EditorView v = e.s.AddFrame();
-        EXPECT_EQ(e.table[sign].FrameCount, n);
+        EXPECT_EQ(e.table[sign].FrameCount(), n);
         EXPECT_EQ(e.table[sign].Frames.back().v, LipFrame::fresh().v);
         EXPECT_EQ(v.frameNo, QString::number(n));
         EXPECT_EQ(v.total, n);
@@ -296,7 +296,7 @@ TEST(EditorSession, RefusalsChangeNothing)
     QString why;
     EXPECT_FALSE(e.s.ActionSign(&why));
     EXPECT_TRUE(why.startsWith("Sign 3 is not in the table"));
-    EXPECT_EQ(e.table[3].FrameCount, 1);
+    EXPECT_EQ(e.table[3].FrameCount(), 1);
 }
 
 TEST(EditorSession, AddCharAppendsABlankSignAndKeepsTheCurrentOne)
@@ -386,7 +386,7 @@ TEST(CopyChoice, ChoosingAndPreviewingOrRefusing)
         CopyChoice choice;
         const CopyChoice::View chosen = choice.ChooseSign(table, c.sign);
         EXPECT_EQ(chosen.frameNo, QString("1"));
-        EXPECT_EQ(chosen.total, table[c.sign].FrameCount);
+        EXPECT_EQ(chosen.total, table[c.sign].FrameCount());
         EXPECT_EQ(chosen.show, table.Frame(c.sign, 0));
         const CopyChoice::View v = choice.Preview(table, QString::fromLatin1(c.number));
         EXPECT_EQ(v.message, QString::fromLatin1(c.message)) << c.number;

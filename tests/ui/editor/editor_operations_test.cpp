@@ -48,7 +48,7 @@ private slots:
         RecordingLip::Clear();
         s.Click("AddCmd");
 
-        QCOMPARE(Program().signTable[1].FrameCount, int16_t(4));
+        QCOMPARE(Program().signTable[1].FrameCount(), int16_t(4));
         QCOMPARE(s.Text("FrameNoTxt"), QString("4"));
         QCOMPARE(s.W<QLabel>("TotalFrameLbl")->text(), QString("4"));
         QCOMPARE(s.Fields().v, LipFrame::fresh().v);
@@ -276,7 +276,7 @@ private slots:
         s.main->OpenLipTable();
         QTRY_VERIFY(open.Done());
         QCOMPARE(Program().signTable[1].Frames[1][17], -7.5f);
-        QCOMPARE(Program().signTable[1].FrameCount, int16_t(3));
+        QCOMPARE(Program().signTable[1].FrameCount(), int16_t(3));
         QCOMPARE(Program().signTable.SignCount, int16_t(4));
     }
 

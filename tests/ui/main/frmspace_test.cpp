@@ -166,7 +166,7 @@ private slots:
         QVERIFY(w->StartupTableLoaded());
         QCOMPARE(Program().PlaybackActive, int16_t{0});
         QCOMPARE(Program().signTable.SignCount, int16_t{28});
-        QCOMPARE(Program().signTable[16].FrameCount, int16_t{2});
+        QCOMPARE(Program().signTable[16].FrameCount(), int16_t{2});
 
         // Only the start-up shape has reached the renderer; nothing is drawn
         // before picSpace is painted.
@@ -621,8 +621,8 @@ private slots:
             QVERIFY(watcher.Seen());
         }
         // The new table names sign 1 only: it replaces that sign, keeps the rest.
-        QCOMPARE(Program().signTable[1].FrameCount, int16_t{2});
-        QCOMPARE(Program().signTable[16].FrameCount, int16_t{2});
+        QCOMPARE(Program().signTable[1].FrameCount(), int16_t{2});
+        QCOMPARE(Program().signTable[16].FrameCount(), int16_t{2});
         QCOMPARE(Program().signTable.SignCount, int16_t{2});
 
         const auto before = Program().signTable[16].Frames;
@@ -644,7 +644,7 @@ private slots:
         QVERIFY2(message.startsWith(QStringLiteral("Cannot load ") + broken + QLatin1Char('\n')),
                  qPrintable(message));
         QVERIFY(message.size() > QStringLiteral("Cannot load \n").size() + broken.size());
-        QCOMPARE(Program().signTable[16].FrameCount, int16_t{2});
+        QCOMPARE(Program().signTable[16].FrameCount(), int16_t{2});
         QVERIFY(Program().signTable[16].Frames.size() == before.size());
         QCOMPARE(Program().signTable[16].Frames[1].velocityRate(), 0.5f);
         QCOMPARE(Program().signTable.SignCount, int16_t{2});
@@ -706,7 +706,7 @@ private slots:
         SignTable copy;
         QCOMPARE(LoadLipTable(saved, copy), int16_t{-1});
         QCOMPARE(copy.SignCount, Program().signTable.SignCount);
-        QCOMPARE(copy[16].FrameCount, Program().signTable[16].FrameCount);
+        QCOMPARE(copy[16].FrameCount(), Program().signTable[16].FrameCount());
 
         QVERIFY(!w->Pattern_Save(dir_.filePath(QStringLiteral("no/such/folder/x.csv")), &why));
         QVERIFY(!why.isEmpty());
