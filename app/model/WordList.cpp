@@ -89,6 +89,21 @@ WordList ParseWordList(const QByteArray& bytes)
     return list;
 }
 
+QStringList ShippedWordLists(const QString& programFolder)
+{
+    for (const QString& folder : ShippedDataFolders(programFolder)) {
+        QStringList found;
+        const QDir lists(folder + QStringLiteral("lists"));
+        for (const QString& name : lists.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+            found << lists.filePath(name);
+        if (QFileInfo(folder + kWordListName).isFile())
+            found << folder + kWordListName;
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
 QStringList WordListCandidates()
 {
     return WordListPlaces(WithTrailingSeparator(QDir::currentPath()), ProgramFolder(), UserDataFolder());

@@ -30,6 +30,11 @@ WordList ParseWordList(const QByteArray& bytes);
 // data folder, then the shipped places (WordListPlaces).
 QStringList WordListCandidates();
 
+// The word lists shipped with the program, in the first shipped data folder
+// (ShippedDataFolders) that holds any: the themed and graded ones of its
+// lists/ folder by name, then JSLdefault.txt. Empty when there are none.
+QStringList ShippedWordLists(const QString& programFolder);
+
 // Reads the first of `paths` that exists, as a regular file (ReadRegularFile).
 // False, with `path` empty, when none exists, or when the first that exists
 // cannot be read, `whyNot` then saying why; a list read may still hold no word.

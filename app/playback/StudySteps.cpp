@@ -117,11 +117,26 @@ void PlayMove(const StepMove& move, const LipExports& lip, const std::function<v
 }
 
 void PlayToEnd(StepCursor& cursor, const LipExports& lip, const std::function<void(int16_t)>& display,
-               int16_t& playbackActive)
+               int16_t& playbackActive, const std::function<void()>& afterMove)
 {
-    while (const std::optional<StepMove> m = cursor.next()) {
+    // Only the first move can find another shape on screen: each later one
+    // starts where the one before it ended.
+    bool first = true;
+    const LipFrame before = cursor.shownFrame();
+    while (std::optional<StepMove> m = cursor.next()) {
+        if (first)
+            StartFromShown(*m, before);
+        first = false;
         PlayMove(*m, lip, display, playbackActive);
+        if (afterMove)
+            afterMove();
     }
+}
+
+void StartFromShown(StepMove& move, const LipFrame& shownBefore)
+{
+    if (!move.start && !RendererShows(shownBefore))
+        move.start = shownBefore;
 }
 
 QString StepCaption(const StepCursor& cursor, const SignTable& table)
@@ -134,6 +149,36 @@ QString StepCaption(const StepCursor& cursor, const SignTable& table)
         .arg(s.kana)
         .arg(s.sign)
         .arg(table[s.sign].SignName.trimmed(), ShapeName(cursor.shownShape()));
+}
+
+QString StepCaptionHtml(const StepCursor& cursor, const SignTable& table, const QString& word)
+{
+    const LipPattern& p = cursor.pattern();
+    QString reading;
+    const int e = cursor.shownSyllable();
+    if (e == 0) {
+        reading = p.reading.toHtmlEscaped();
+    } else {
+        const PatternSyllable& s = p.syllables[static_cast<size_t>(e)];
+        reading = p.reading.left(s.start).toHtmlEscaped() +
+                  QStringLiteral("<span style=\"background-color:#ffd54f\"><b>%1</b></span>")
+                      .arg(s.kana.toHtmlEscaped()) +
+                  p.reading.mid(s.start + s.kana.size()).toHtmlEscaped();
+    }
+    const QString head = word.isEmpty() ? reading : word.toHtmlEscaped() + QStringLiteral("&nbsp;&nbsp;") + reading;
+    return QStringLiteral("<p>%1</p><p>%2</p>").arg(head, StepCaption(cursor, table).toHtmlEscaped());
+}
+
+std::optional<int> OutlinedShape(const StepCursor& cursor)
+{
+    BasicShape shape = cursor.shownShape();
+    if (shape == BasicShape::Geminate || shape == BasicShape::SyllabicN)
+        shape = ShapeOfSign(cursor.pattern().syllables[static_cast<size_t>(cursor.shownSyllable())].sign).target;
+    for (size_t i = 0; i < std::size(kTaughtShapes); ++i) {
+        if (kTaughtShapes[i] == shape)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
 }
 
 double MoraPeriods(int16_t base)

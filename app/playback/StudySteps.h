@@ -5,6 +5,7 @@
 #include "model/MouthShape.h"
 #include "playback/LipPattern.h"
 #include "playback/Playback.h"
+#include "playback/RendererShape.h"
 
 #include <QString>
 #include <array>
@@ -65,12 +66,27 @@ private:
 void PlayMove(const StepMove& move, const LipExports& lip, const std::function<void(int16_t)>& display,
               int16_t& playbackActive);
 
-// Plays every move left, as one run with `playbackActive` 1 throughout.
+// Plays every move left, as one run with `playbackActive` 1 throughout;
+// `afterMove`, when given, runs after each (a window shows its caption there).
 void PlayToEnd(StepCursor& cursor, const LipExports& lip, const std::function<void(int16_t)>& display,
-               int16_t& playbackActive);
+               int16_t& playbackActive, const std::function<void()>& afterMove = {});
+
+// A step that does not begin at rest takes the renderer's current shape as
+// its start. When something else has drawn since (the main window's start
+// command, the editor), `move` is made to start from `shownBefore`, the shape
+// the cursor showed, so that it still runs from there.
+void StartFromShown(StepMove& move, const LipFrame& shownBefore);
 
 // ShapeLbl's text for what `cursor` shows: "ﾏ: sign 11 m_a, 閉じた口", or "休み" at rest.
 QString StepCaption(const StepCursor& cursor, const SignTable& table);
+
+// The same as rich text: `word` (a name such as "A", may be empty), the
+// reading with the syllable being formed highlighted, and the caption below.
+QString StepCaptionHtml(const StepCursor& cursor, const SignTable& table, const QString& word = {});
+
+// Which of kTaughtShapes the mouth shows: the shape being formed, or for a
+// small tsu or a syllabic n the vowel its sign holds. Empty at rest.
+std::optional<int> OutlinedShape(const StepCursor& cursor);
 
 struct SpeedPreset {
     const char16_t* caption;

@@ -83,4 +83,64 @@ std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera,
     return v;
 }
 
+void TurnView(CameraState& camera, ViewKey key)
+{
+    // Points in a 3 x 3 picture, each in the middle of its edge's third.
+    switch (key) {
+    case ViewKey::Left: StepView(camera, ViewButton::Left, 0.5f, 1.5f, 3, 3); break;
+    case ViewKey::Right: StepView(camera, ViewButton::Left, 2.5f, 1.5f, 3, 3); break;
+    case ViewKey::Up: StepView(camera, ViewButton::Left, 1.5f, 0.5f, 3, 3); break;
+    case ViewKey::Down: StepView(camera, ViewButton::Left, 1.5f, 2.5f, 3, 3); break;
+    }
+}
+
+void WheelView(CameraState& camera, int& pendingDelta, int angleDelta)
+{
+    pendingDelta += angleDelta;
+    const int notches = pendingDelta / kWheelNotch;
+    pendingDelta -= notches * kWheelNotch;
+    if (notches == 0)
+        return;
+    const auto [low, high] = kWheelFieldOfViewLimits;
+    float& fov = camera.FieldOfView;
+    const float wanted = fov - kWheelFieldOfViewStep * static_cast<float>(notches);
+    if (notches > 0)
+        fov = std::max(wanted, std::min(fov, low));
+    else
+        fov = std::min(wanted, std::max(fov, high));
+}
+
+float CloseUpFieldOfView(const SignTable& table, float distance, float width, float height)
+{
+    // Model units, as the table holds them; the renderer scales them by 10.
+    constexpr float kModelScale = 10.0f;
+    // The lips grow outwards from their inner edges by up to one unit (the
+    // thickness at the centre) and 0.3 at the corners.
+    constexpr float kLipThickness = 1.0f;
+    constexpr float kCornerThickness = 0.3f;
+    constexpr float kMargin = 1.15f;
+    constexpr int kPlayedSigns = 32;
+    // A shape of the start-up kind, for a table without frames.
+    float halfWidth = 3.0f;
+    float halfHeight = 0.0f;
+    bool any = false;
+    for (int s = 0; s < kPlayedSigns; ++s) {
+        for (const LipFrame& f : table[s].Frames) {
+            if (!any)
+                halfWidth = 0.0f;
+            any = true;
+            for (int curve : {LipFrame::kUpperCurve, LipFrame::kLowerCurve}) {
+                halfWidth = std::max(halfWidth, std::abs(f[curve + 7]));
+                for (int h : {2, 5, 8})
+                    halfHeight = std::max(halfHeight, std::abs(f[curve + h]));
+            }
+        }
+    }
+    const float w = (halfWidth + kCornerThickness) * kModelScale;
+    const float h = (halfHeight + kLipThickness) * kModelScale;
+    const float aspect = height > 0 ? width / height : 1.0f;
+    const double half = std::max(h, w / aspect) * kMargin;
+    return static_cast<float>(2.0 * std::atan(half / distance) * 180.0 / kPi);
+}
+
 }  // namespace oralis

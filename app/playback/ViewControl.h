@@ -2,6 +2,8 @@
 // held-button loop that turns the camera or zooms, and the record DrawSpace reads.
 #pragma once
 
+#include "model/ProgramState.h"
+
 #include <array>
 
 namespace oralis {
@@ -46,5 +48,25 @@ constexpr int kViewEye = 5;  // Eye x, y, z sit at 5..7
 // and far planes, eye, look-at point, light, and two zeros.
 std::array<float, kViewParamsCount> ComputeViewParams(const CameraState& camera, float width,
                                                       float height);
+// An arrow key with the picture focused: one step of the loop as a left press
+// in the third of the picture the arrow points at (← as the left third, ↑ as
+// the top third), so keys and mouse turn the same way.
+enum class ViewKey { Left, Right, Up, Down };
+void TurnView(CameraState& camera, ViewKey key);
+
+// The wheel zooms by 2 degrees of field of view a notch (120 units of
+// Qt's angle delta); turned away from the user it zooms in. `pendingDelta`
+// keeps what a fine-grained wheel has turned short of a notch. The wheel
+// stops at 1 and 179 degrees, short of the flat and the inside-out
+// projections the held button may reach; beyond them it only moves back.
+constexpr float kWheelFieldOfViewStep = 2.0f;
+constexpr int kWheelNotch = 120;
+constexpr float kWheelFieldOfViewLimits[2] = {1.0f, 179.0f};
+void WheelView(CameraState& camera, int& pendingDelta, int angleDelta);
+
+// The field of view in which the mouth, as wide and as open as any shape of
+// signs 0..31 of `table` makes it, fills a width x height picture seen from
+// `distance`, with a narrow margin.
+float CloseUpFieldOfView(const SignTable& table, float distance, float width, float height);
 
 }  // namespace oralis

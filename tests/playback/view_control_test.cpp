@@ -1,6 +1,8 @@
 #include "playback/ViewControl.h"
 
 #include <gtest/gtest.h>
+#include <cmath>
+#include <vector>
 
 #include <cmath>
 
@@ -132,6 +134,82 @@ TEST(ViewParams, EyeOrbitsTheLookAtPointWithTheProgramsPi)
     EXPECT_FLOAT_EQ(v[7], 230);
     EXPECT_EQ((std::array<float, 7>{v[8], v[9], v[10], v[11], v[12], v[13], v[14]}),
               (std::array<float, 7>{10, -20, 30, 1, 2, 3, 0}));
+}
+
+}  // namespace
+}  // namespace oralis
+
+namespace oralis {
+namespace {
+
+TEST(ViewWheelAndKeys, NotchesZoomByTwoDegreesAndArrowsTurnAsOnePressStep)
+{
+    const struct {
+        float fov;
+        std::vector<int> deltas;
+        float wantFov;
+        int wantPending;
+    } wheel[] = {
+        {40, {120}, 38, 0},        // away from the user: in
+        {40, {-240}, 44, 0},       // towards: out, two notches
+        {40, {60}, 40, 60},        // half a notch waits
+        {40, {60, 60}, 38, 0},
+        {40, {-50, 170}, 38, 0},   // a turn back counts against the next
+        {2, {240}, 1, 0},          // stops at 1
+        {0, {120}, 0, 0},          // below the wheel's range only moves back
+        {0, {-120}, 2, 0},
+        {178, {-120}, 179, 0},
+        {180, {120}, 178, 0},
+    };
+    for (const auto& c : wheel) {
+        CameraState camera;
+        camera.FieldOfView = c.fov;
+        int pending = 0;
+        for (int d : c.deltas)
+            WheelView(camera, pending, d);
+        EXPECT_EQ(camera.FieldOfView, c.wantFov) << c.fov << " " << c.deltas.front();
+        EXPECT_EQ(pending, c.wantPending) << c.fov << " " << c.deltas.front();
+    }
+
+    const struct {
+        ViewKey key;
+        float elevation;
+        float wantAzimuth, wantElevation;
+    } keys[] = {
+        {ViewKey::Left, 0, 5, 0},  // as a left press in the left third
+        {ViewKey::Right, 0, -5, 0},
+        {ViewKey::Up, 0, 0, -5},
+        {ViewKey::Down, 0, 0, 5},
+        {ViewKey::Up, -88, 0, -90},  // the loop's limits hold
+    };
+    for (const auto& k : keys) {
+        CameraState camera;
+        camera.CameraAzimuth = 0;
+        camera.CameraElevation = k.elevation;
+        TurnView(camera, k.key);
+        EXPECT_EQ(camera.CameraAzimuth, k.wantAzimuth);
+        EXPECT_EQ(camera.CameraElevation, k.wantElevation);
+        EXPECT_EQ(camera.FieldOfView, 40);
+    }
+}
+
+TEST(ViewWheelAndKeys, CloseUpFitsTheWidestAndMostOpenShapeOfTheTable)
+{
+    // Corners 3 units out, heights up to 1.5: with the lips' outward growth
+    // the mouth spans 33 x 25 world units from the centre.
+    SignTable table;
+    LipFrame f;
+    f[LipFrame::kUpperCurve + 7] = 2.0f;
+    f[LipFrame::kUpperCurve + 2] = 1.5f;
+    f[LipFrame::kLowerCurve + 7] = -3.0f;
+    f[LipFrame::kLowerCurve + 8] = -1.0f;
+    table[20].Frames = {f};
+    table[40].Frames = {LipFrame{}};
+    table[40].Frames[0][LipFrame::kUpperCurve + 7] = 9.0f;  // never played: not counted
+    const auto seenHalfHeight = [](float fov) { return 500.0 * std::tan(fov / 2.0 * 3.14159265 / 180.0); };
+    // A wide picture: the height decides; a tall one: the width.
+    EXPECT_NEAR(seenHalfHeight(CloseUpFieldOfView(table, 500, 300, 150)), 25 * 1.15, 1e-3);
+    EXPECT_NEAR(seenHalfHeight(CloseUpFieldOfView(table, 500, 100, 300)), 33 * 3 * 1.15, 1e-3);
 }
 
 }  // namespace

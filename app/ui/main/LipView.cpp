@@ -2,7 +2,9 @@
 
 #include "ui/main/frmSpace.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace oralis {
 
@@ -14,6 +16,8 @@ LipView::LipView(frmSpace& owner, QWidget* parent) : QWidget(parent), owner_(own
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    // A click gives the picture the arrow keys; Tab keeps passing it by.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void LipView::paintEvent(QPaintEvent*)
@@ -32,6 +36,26 @@ void LipView::mouseReleaseEvent(QMouseEvent* event)
 {
     event->accept();
     owner_.ViewRelease();
+}
+
+void LipView::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    owner_.ViewWheel(event->angleDelta().y());
+}
+
+void LipView::keyPressEvent(QKeyEvent* event)
+{
+    ViewKey key;
+    switch (event->key()) {
+    case Qt::Key_Left: key = ViewKey::Left; break;
+    case Qt::Key_Right: key = ViewKey::Right; break;
+    case Qt::Key_Up: key = ViewKey::Up; break;
+    case Qt::Key_Down: key = ViewKey::Down; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+    owner_.ViewArrow(key);
 }
 
 }  // namespace oralis

@@ -3,6 +3,7 @@
 #include "model/DataPlaces.h"
 #include "model/LipTableFile.h"
 #include "model/ProgramState.h"
+#include "playback/RendererShape.h"
 #include "playback/ViewControl.h"
 #include "ui/Common.h"
 #include "ui/NumberLineEdit.h"
@@ -14,6 +15,7 @@
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/LipView.h"
 #include "ui/main/Quiz.h"
+#include "ui/study/frmStudy.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -200,6 +202,7 @@ void frmSpace::BuildMenus()
     QMenu* tools = menu("ToolMenus", QStringLiteral("ツール(&T)"));
     item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this, *this); });
     item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
+    item(tools, "mnuStudy", QStringLiteral("学習"), [this] { OpenStudy(*this); });
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
@@ -243,8 +246,10 @@ void frmSpace::StartUp(const QString& tablePath)
 
 const LipExports& frmSpace::Lip()
 {
+    // Every call goes through the shape keeper, so that a window drawing
+    // pictures of its own can put back the shape picSpace shows.
     if (injectedLip_)
-        return *injectedLip_;
+        return ShapeKeepingExports(*injectedLip_);
     static const LipExports none;
     static std::optional<LipExports> bound;
     if (!bound) {
@@ -255,7 +260,7 @@ const LipExports& frmSpace::Lip()
             return none;
         }
     }
-    return *bound;
+    return ShapeKeepingExports(*bound);
 }
 
 void frmSpace::PreviewFrame(const LipFrame& frame)
@@ -400,6 +405,20 @@ void frmSpace::ViewPress(Qt::MouseButton button, QPointF at)
 void frmSpace::ViewRelease()
 {
     DragActive = 0;
+}
+
+void frmSpace::ViewWheel(int angleDelta)
+{
+    const float before = camera.FieldOfView;
+    WheelView(camera, wheelPending_, angleDelta);
+    if (camera.FieldOfView != before)
+        Display(0);
+}
+
+void frmSpace::ViewArrow(ViewKey key)
+{
+    TurnView(camera, key);
+    Display(0);
 }
 
 void frmSpace::cmdHome_Click()

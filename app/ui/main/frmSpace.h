@@ -67,6 +67,9 @@ public:
     // the release; other buttons are ignored.
     void ViewPress(Qt::MouseButton button, QPointF at);
     void ViewRelease();
+    // The wheel over picSpace zooms; arrow keys with picSpace focused turn.
+    void ViewWheel(int angleDelta);
+    void ViewArrow(ViewKey key);
 
     // Main window state shared with the view commands, the input and the quiz.
     QString FuriganaStr;
@@ -106,6 +109,7 @@ private:
     bool tableLoaded_ = false;
     bool chooserPending_ = false;
     bool exitConfirmed_ = false;
+    int wheelPending_ = 0;
 
     QGroupBox* Frame1 = nullptr;
     QPushButton* cmdHome = nullptr;

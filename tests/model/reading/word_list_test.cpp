@@ -154,6 +154,25 @@ TEST(WordList, CurrentFolderComesBeforeTheUsersAndTheShipped)
     EXPECT_EQ(places[1], UserDataFolder() + QStringLiteral("JSLdefault.txt"));
 }
 
+// The study window's look-alike search reads these: the themed and graded
+// lists of the first shipped folder that has any, then the default list.
+TEST(WordList, ShippedListsOfTheFirstFolderThatHoldsAny)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString bin = dir.filePath(QStringLiteral("bin/"));
+    const QString share = dir.filePath(QStringLiteral("share/oralis/"));
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share + QStringLiteral("lists")));
+    EXPECT_TRUE(ShippedWordLists(bin).isEmpty());
+    for (const char* name : {"lists/b.txt", "lists/a.txt", "lists/notes.md", "JSLdefault.txt"}) {
+        QFile f(share + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(ShippedWordLists(bin), (QStringList{share + QStringLiteral("lists/a.txt"),
+                                                  share + QStringLiteral("lists/b.txt"),
+                                                  share + QStringLiteral("JSLdefault.txt")}));
+}
+
 TEST(WordList, IndexIsTheFloorOfCountTimesValue)
 {
     struct Case {

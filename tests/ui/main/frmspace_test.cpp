@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -258,7 +259,7 @@ private slots:
             std::vector<std::pair<const char*, const char16_t*>> items;
         } menus[] = {
             {"FileMenus", u"ファイル(&F)", {{"mnuOpen", u"Open"}, {"mnuExit", u"終了"}}},
-            {"ToolMenus", u"ツール(&T)", {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}}},
+            {"ToolMenus", u"ツール(&T)", {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}, {"mnuStudy", u"学習"}}},
             {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}}},
         };
         const QList<QAction*> bar = w->menuBar()->actions();
@@ -426,6 +427,20 @@ private slots:
         QCOMPARE(w->DragActive, int16_t{0});
         QCOMPARE(w->camera.FieldOfView, 40.0f);
         QVERIFY(RecordingLip::Of(LipCall::Draw).empty());
+    }
+
+    // The picture passes its wheel and arrow keys to the view.
+    void wheelZoomsAndArrowsTurnThePicture()
+    {
+        auto w = OpenShown();
+        QVERIFY(w);
+        const QPointF at(272, 192);
+        QWheelEvent wheel(at, w->picSpace->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(w->picSpace, &wheel);
+        QCOMPARE(w->camera.FieldOfView, 38.0f);
+        QTest::keyClick(w->picSpace, Qt::Key_Right);
+        QCOMPARE(w->camera.CameraAzimuth, 0.1f - 5.0f);
     }
 
     void homeAndViewOptionsSetOnlyTheirAngles()

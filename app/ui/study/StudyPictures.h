@@ -1,0 +1,42 @@
+// Still pictures of mouth shapes for the study window: drawn by the renderer
+// into a small window of the program's own and read back after each draw,
+// then laid out as strips and written as PNG bytes.
+#pragma once
+
+#include "model/ProgramState.h"
+#include "playback/StudyStrip.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace oralis {
+
+class frmSpace;
+
+class StudyPictures {
+public:
+    explicit StudyPictures(frmSpace& main);
+    ~StudyPictures();
+
+    // One picture of kStripPicture's size per frame, seen from the front and
+    // close up; a missing frame gives an empty grey picture. The renderer's
+    // shape is put back afterwards, so the main picture repaints unchanged.
+    QList<QImage> Draw(const std::vector<std::optional<LipFrame>>& frames);
+
+    // A strip of `rows` rows (1: a word, 2: A above B): every cell's picture
+    // over its label, differing columns outlined.
+    QImage Strip(const std::vector<StripColumn>& columns, int rows);
+
+private:
+    frmSpace& main_;
+    std::unique_ptr<class StillCanvas> canvas_;
+};
+
+// `image` encoded as PNG; empty when it cannot be.
+QByteArray PngBytes(const QImage& image);
+
+}  // namespace oralis

@@ -1,0 +1,95 @@
+// The study window: steps through word A shape by shape in the main window's
+// picture, compares A with word B, lists the words that look like A and
+// exports the shapes as pictures for worksheets.
+#pragma once
+
+#include "playback/LipPattern.h"
+#include "playback/StudySteps.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace oralis {
+
+class frmSpace;
+class KanaLineEdit;
+class StudyPictures;
+
+class frmStudy : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmStudy(frmSpace& main);
+    ~frmStudy() override;
+
+    // Word box A takes the main window's word and reading; the pictures of
+    // the basic shapes are drawn again from the table in use.
+    void FillFromMain();
+
+    void cmdStepNext_Click();
+    void cmdStepBack_Click();
+    void cmdPlayAll_Click();
+    void cmdCompare_Click();
+    void cmdLookalikes_Click();
+    void cmdCloseUp_Click();
+    void cmdExportStrip_Click();
+    void cmdExportCompare_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildWidgets();
+    // The pattern of a word box, or empty after telling the user why not.
+    std::optional<LipPattern> PatternOf(KanaLineEdit* box, const QString& reading, const QString& name);
+    // A cursor over word A, made anew at the start of the word, so that a
+    // change of the word, the speed or the table counts from there.
+    bool EnsureCursor();
+    void Step(bool forward);
+    void ShowStep();
+    void ShowOutline(std::optional<int> taught);
+    void SetSpeed(int preset);
+    // Asks for a PNG name and writes `image` there.
+    void Export(const QImage& image);
+    void Play(StepCursor& cursor, const QString& word);
+
+    frmSpace& main_;
+    std::unique_ptr<StudyPictures> pictures_;
+    std::optional<StepCursor> cursor_;
+    QString readingA_;
+    QString readingB_;
+    bool busy_ = false;
+
+    KanaLineEdit* InputAreaA = nullptr;
+    QLineEdit* FuriganaTxtA = nullptr;
+    KanaLineEdit* InputAreaB = nullptr;
+    QLineEdit* FuriganaTxtB = nullptr;
+    std::array<QPushButton*, 3> cmdSpeed{};
+    QPushButton* cmdStepBack = nullptr;
+    QPushButton* cmdStepNext = nullptr;
+    QPushButton* cmdPlayAll = nullptr;
+    QCheckBox* chkLoop = nullptr;
+    QLabel* ShapeLbl = nullptr;
+    std::array<QLabel*, 6> picShape{};
+    QPushButton* cmdCompare = nullptr;
+    QLabel* CompareLbl = nullptr;
+    QLabel* picCompare = nullptr;
+    QPushButton* cmdLookalikes = nullptr;
+    QLabel* LookalikeLbl = nullptr;
+    QPushButton* cmdCloseUp = nullptr;
+    QPushButton* cmdExportStrip = nullptr;
+    QPushButton* cmdExportCompare = nullptr;
+};
+
+// Shows the one study window of `main` (made on first use), modeless.
+void OpenStudy(frmSpace& main);
+
+}  // namespace oralis
