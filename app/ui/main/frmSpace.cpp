@@ -14,6 +14,8 @@
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/LipView.h"
 #include "ui/main/Quiz.h"
+#include "ui/practice/frmPractice.h"
+#include "ui/practice/frmProgress.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -204,6 +206,8 @@ void frmSpace::BuildMenus()
     QMenu* tools = menu("ToolMenus", QStringLiteral("ツール(&T)"));
     item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this); });
     item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
+    item(tools, "mnuAnswerQuiz", QStringLiteral("解答練習"), [this] { OpenPractice(*this); });
+    item(tools, "mnuProgress", QStringLiteral("成績"), [this] { OpenProgress(*this); });
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
