@@ -259,7 +259,7 @@ private slots:
             std::vector<std::pair<const char*, const char16_t*>> items;
         } menus[] = {
             {"FileMenus", u"ファイル(&F)", {{"mnuOpen", u"Open"}, {"mnuExit", u"終了"}}},
-            {"ToolMenus", u"ツール(&T)", {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}}},
+            {"ToolMenus", u"ツール(&T)", {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}, {"mnuAnswerQuiz", u"解答練習"}, {"mnuProgress", u"成績"}}},
             {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}}},
         };
         const QList<QAction*> bar = w->menuBar()->actions();
