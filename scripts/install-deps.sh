@@ -6,6 +6,8 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
   libqt6sql6-sqlite
+  # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev does not pull in.
+  qt6-charts-dev libqt6opengl6-dev
   libmecab-dev mecab mecab-ipadic-utf8
   fonts-noto-cjk fonts-liberation2
   xvfb xauth x11-utils imagemagick

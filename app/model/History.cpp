@@ -61,6 +61,13 @@ QString Native(const QString& path)
 }
 
 // Runs `sql` with `values` bound in order; the query is left on its result.
+// Qt binds a null QString as NULL; an attempt's texts are never absent, at
+// most empty (a skipped word has no answer).
+QString Text(const QString& s)
+{
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
 bool Run(QSqlQuery& q, const QString& sql, std::initializer_list<QVariant> values = {})
 {
     if (!q.prepare(sql))
@@ -275,8 +282,8 @@ bool HistoryStore::record(int session, const Attempt& a)
     if (!Run(q,
              QStringLiteral("INSERT INTO attempts (session, at, list, reading, display, answer,"
                             " answer_reading, verdict, replays, speed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-             {session, Stamp(a.at), a.list, a.reading, a.display, a.answer, a.answerReading,
-              VerdictCode(a.verdict), a.replays, a.speed}))
+             {session, Stamp(a.at), Text(a.list), Text(a.reading), Text(a.display), Text(a.answer),
+              Text(a.answerReading), VerdictCode(a.verdict), a.replays, Text(a.speed)}))
         return fail();
     const QVariant attempt = q.lastInsertId();
     for (size_t i = 0; i < a.syllables.size(); ++i) {

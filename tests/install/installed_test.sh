@@ -58,7 +58,7 @@ package)
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
   # The linked libraries as dpkg-shlibdeps found them, and what is loaded at run time.
-  for needed in libqt6widgets6 libglx0 libmecab2 mecab-ipadic-utf8 fonts-noto-cjk libqt6sql6-sqlite; do
+  for needed in libqt6widgets6 libqt6charts6 libglx0 libmecab2 mecab-ipadic-utf8 fonts-noto-cjk libqt6sql6-sqlite; do
     case ", $depends," in
     *", $needed"[\ ,]*) ;;
     *) fail "the package does not depend on $needed" ;;

@@ -15,6 +15,8 @@
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/LipView.h"
 #include "ui/main/Quiz.h"
+#include "ui/practice/frmPractice.h"
+#include "ui/practice/frmProgress.h"
 #include "ui/study/frmStudy.h"
 
 #include <QAction>
@@ -202,6 +204,8 @@ void frmSpace::BuildMenus()
     QMenu* tools = menu("ToolMenus", QStringLiteral("ツール(&T)"));
     item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this, *this); });
     item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
+    item(tools, "mnuAnswerQuiz", QStringLiteral("解答練習"), [this] { OpenPractice(*this); });
+    item(tools, "mnuProgress", QStringLiteral("成績"), [this] { OpenProgress(*this); });
     item(tools, "mnuStudy", QStringLiteral("学習"), [this] { OpenStudy(*this); });
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));

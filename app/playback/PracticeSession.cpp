@@ -1,0 +1,223 @@
+#include "playback/PracticeSession.h"
+
+#include "model/NumericText.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace oralis {
+
+namespace {
+
+QString Named(const QString& display, const QString& reading)
+{
+    return QStringLiteral("%1 (%2)").arg(display, reading);
+}
+
+// How many of the lookalikes a verdict names: enough to teach why, few
+// enough to read at a glance.
+constexpr int kLookalikesShown = 4;
+
+}  // namespace
+
+std::vector<PracticeWord> DrawPracticeWords(const WordList& list, int count, const HistoryStore& history,
+                                            int session, const SignTable& table, const PlaybackPlan& start,
+                                            QRandomGenerator& random)
+{
+    std::vector<DrawCandidate> candidates;
+    for (int i = 0; i < list.size(); ++i) {
+        const std::optional<LipPattern> pattern = PatternOfReading(list.readings[i], table, start);
+        if (!pattern)
+            continue;
+        DrawCandidate c{list.readings[i], list.displays[i], {}};
+        for (int s = 1; s <= pattern->spoken(); ++s)
+            c.shapes.push_back(pattern->syllables[static_cast<size_t>(s)].shape);
+        candidates.push_back(std::move(c));
+    }
+    std::vector<PracticeWord> words;
+    for (int i : DrawSession(candidates, count, history.cards(), session, history.shapeAccuracy(), random))
+        words.push_back({candidates[static_cast<size_t>(i)].reading, candidates[static_cast<size_t>(i)].display});
+    return words;
+}
+
+QString HalfSpeedText(QStringView speedText)
+{
+    return QString::number(NumericPrefix(speedText) / 2.0, 'g', 7);
+}
+
+PracticeSession::PracticeSession(std::vector<PracticeWord> words, QString listName, int session,
+                                 HistoryStore* history, const QDateTime& started)
+    : words_(std::move(words))
+    , list_(std::move(listName))
+    , session_(session)
+    , history_(history)
+    , started_(started)
+    , last_(started)
+{
+    if (words_.empty())
+        phase_ = Phase::Finished;
+}
+
+const PracticeWord* PracticeSession::current() const
+{
+    return phase_ == Phase::Finished ? nullptr : &words_[static_cast<size_t>(turn_)];
+}
+
+void PracticeSession::replayed()
+{
+    if (phase_ == Phase::Watching)
+        ++replays_;
+}
+
+bool PracticeSession::begin(const SignTable& table, const QString& speedText, QString* whyNot)
+{
+    if (phase_ != Phase::Watching)
+        return false;
+    pattern_ = PatternOfReading(current()->reading, table, speedText, whyNot);
+    speed_ = speedText;
+    return pattern_.has_value();
+}
+
+const AnswerVerdict* PracticeSession::judge(const QString& answerText, const QString& answerReading,
+                                            const SignTable& table, const LookalikeIndex* index,
+                                            const QDateTime& at)
+{
+    if (phase_ != Phase::Watching || !pattern_)
+        return nullptr;
+    return settle(JudgeAnswer(*pattern_, current()->display, answerText, answerReading, table, index), answerText,
+                  answerReading, at);
+}
+
+const AnswerVerdict* PracticeSession::skip(const LookalikeIndex* index, const QDateTime& at)
+{
+    if (phase_ != Phase::Watching || !pattern_)
+        return nullptr;
+    return settle(SkippedAnswer(*pattern_, index), QString(), QString(), at);
+}
+
+const AnswerVerdict* PracticeSession::settle(AnswerVerdict verdict, const QString& answerText,
+                                             const QString& answerReading, const QDateTime& at)
+{
+    const PracticeWord& word = *current();
+    ++judged_;
+    if (ReadRight(verdict.kind))
+        ++right_;
+    for (const SyllableOutcome& o : verdict.outcomes) {
+        auto it = std::find_if(accuracy_.begin(), accuracy_.end(),
+                               [&](const ShapeAccuracy& a) { return a.shape == o.shape; });
+        if (it == accuracy_.end())
+            it = accuracy_.insert(accuracy_.end(), ShapeAccuracy{o.shape, 0, 0});
+        ++it->syllables;
+        it->right += o.right ? 1 : 0;
+    }
+    last_ = at;
+    // A store that fails turns itself off and says so once; the session's
+    // own score goes on regardless.
+    if (history_) {
+        history_->record(session_, Attempt{at, list_, word.reading, word.display, answerText, answerReading,
+                                           verdict.kind, replays_, speed_, verdict.outcomes});
+    }
+    verdict_ = std::move(verdict);
+    phase_ = Phase::Judged;
+    return &*verdict_;
+}
+
+void PracticeSession::goOn()
+{
+    if (phase_ != Phase::Judged)
+        return;
+    replays_ = 0;
+    verdict_.reset();
+    pattern_.reset();
+    phase_ = ++turn_ < count() ? Phase::Watching : Phase::Finished;
+}
+
+qint64 PracticeSession::seconds() const
+{
+    return std::max<qint64>(0, started_.secsTo(last_));
+}
+
+std::vector<BasicShape> PracticeSession::mostMissed() const
+{
+    return MostMissedShapes(accuracy_, 3);
+}
+
+QString VerdictText(const AnswerVerdict& verdict, const PracticeWord& word, const QString& answerText)
+{
+    const QString named = Named(word.display, word.reading);
+    switch (verdict.kind) {
+    case Verdict::Correct:
+        return QStringLiteral("Correct: %1").arg(named);
+    case Verdict::Lookalike: {
+        QStringList alike;
+        const QString answer = verdict.answer ? Named(answerText, verdict.answer->reading) : answerText;
+        alike << answer;
+        for (const LookalikeIndex::Word& w : verdict.lookalikes) {
+            const QString other = Named(w.display, w.reading);
+            if (!alike.contains(other) && alike.size() <= kLookalikesShown)
+                alike << other;
+        }
+        return QStringLiteral("Looks the same: %1 and %2 look alike on the lips")
+            .arg(named, alike.join(QStringLiteral(", ")));
+    }
+    case Verdict::Wrong:
+        return QStringLiteral("Wrong: it was %1").arg(named);
+    case Verdict::Skipped:
+        break;
+    }
+    return QStringLiteral("Skipped: it was %1").arg(named);
+}
+
+QString DiffText(const AnswerVerdict& verdict)
+{
+    if (verdict.kind != Verdict::Wrong)
+        return QString();
+    QStringList lines;
+    if (verdict.answer) {
+        const QString none = QStringLiteral("—");
+        QStringList pairs;
+        for (const SyllablePair& p : verdict.alignment) {
+            const QString a = p.a < 0 ? none : verdict.word.syllables[static_cast<size_t>(p.a)].kana;
+            const QString b = p.b < 0 ? none : verdict.answer->syllables[static_cast<size_t>(p.b)].kana;
+            pairs << (p.kind == PairKind::Match ? a : QStringLiteral("[%1→%2]").arg(a, b));
+        }
+        lines << pairs.join(QStringLiteral("  "));
+    }
+    lines << MistakeLines(verdict);
+    return lines.join(u'\n');
+}
+
+QString ScoreText(const PracticeSession& session)
+{
+    const qint64 s = session.seconds();
+    QString text = QStringLiteral("Score: %1 / %2 · time %3:%4")
+                       .arg(session.right())
+                       .arg(session.count())
+                       .arg(s / 60)
+                       .arg(s % 60, 2, 10, QLatin1Char('0'));
+    QStringList missed;
+    for (BasicShape shape : session.mostMissed())
+        missed << ShapeName(shape);
+    if (!missed.isEmpty())
+        text += QStringLiteral(" · most often misread: %1").arg(missed.join(QStringLiteral(", ")));
+    return text;
+}
+
+QStringList ShapeAccuracyLines(const std::vector<ShapeAccuracy>& accuracy)
+{
+    QStringList lines;
+    for (BasicShape shape : kTaughtShapes) {
+        const auto it = std::find_if(accuracy.begin(), accuracy.end(),
+                                     [&](const ShapeAccuracy& a) { return a.shape == shape; });
+        if (it == accuracy.end() || it->syllables == 0)
+            continue;
+        lines << QStringLiteral("%1: %2% right (%3 of %4)")
+                     .arg(ShapeName(shape))
+                     .arg(qRound(100.0 * it->right / it->syllables))
+                     .arg(it->right)
+                     .arg(it->syllables);
+    }
+    return lines;
+}
+
+}  // namespace oralis

@@ -1,0 +1,123 @@
+// One session of the answer practice: the words drawn for it, the turn in
+// progress, the replays, the verdicts and the score. The window shows what
+// this says and forwards what the learner does; nothing here needs a window.
+#pragma once
+
+#include "model/History.h"
+#include "model/MouthShape.h"
+#include "model/WordList.h"
+#include "playback/LipPattern.h"
+#include "playback/Verdict.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace oralis {
+
+struct PracticeWord {
+    QString reading;
+    QString display;
+};
+
+// The words of `list` a session numbered `session` plays, at most `count`, in
+// playing order, drawn by the review rule (DrawSession) from the cards and
+// shape accuracy of `history` (none while it is off). Words whose reading
+// gives no lip pattern at the step base of `start` are never drawn.
+std::vector<PracticeWord> DrawPracticeWords(const WordList& list, int count, const HistoryStore& history,
+                                            int session, const SignTable& table, const PlaybackPlan& start,
+                                            QRandomGenerator& random);
+
+// The speed text for "ゆっくり": half the speed of `speedText`, so twice the steps.
+QString HalfSpeedText(QStringView speedText);
+
+class PracticeSession {
+public:
+    // Watching: the word is played and awaits an answer; Judged: the verdict
+    // is shown and the word is played with its text; Finished: the score.
+    enum class Phase { Watching, Judged, Finished };
+
+    // `history` may be null or off: the session then keeps its score alone.
+    // `session` is the number HistoryStore::startSession gave (0 without one).
+    PracticeSession(std::vector<PracticeWord> words, QString listName, int session, HistoryStore* history,
+                    const QDateTime& started);
+
+    Phase phase() const { return phase_; }
+    int turn() const { return turn_; }  // 0-based
+    int count() const { return static_cast<int>(words_.size()); }
+    // The word of the turn; null once finished.
+    const PracticeWord* current() const;
+    int replays() const { return replays_; }
+
+    // A replay of the word in this turn, counted with the attempt while it
+    // is still open; replays after the verdict are the learner's own study.
+    void replayed();
+
+    // Takes the lip pattern of the turn's word at `speedText`, the one it is
+    // played and judged by. False, with the reason for the learner, when the
+    // word cannot be played at that speed; the turn then waits for another try.
+    bool begin(const SignTable& table, const QString& speedText, QString* whyNot);
+    // The pattern begin() took; null before it.
+    const LipPattern* pattern() const { return pattern_ ? &*pattern_ : nullptr; }
+
+    // Judges `answerText` (with the reading the answer box gave it) against
+    // the pattern of the turn, and records the attempt. Only while Watching,
+    // after begin(); null otherwise.
+    const AnswerVerdict* judge(const QString& answerText, const QString& answerReading, const SignTable& table,
+                               const LookalikeIndex* index, const QDateTime& at);
+    // The learner gave up ("わからない").
+    const AnswerVerdict* skip(const LookalikeIndex* index, const QDateTime& at);
+    const std::optional<AnswerVerdict>& verdict() const { return verdict_; }
+
+    // After a verdict: the next word, or Finished after the last.
+    void goOn();
+
+    int right() const { return right_; }
+    int judged() const { return judged_; }
+    // From the start to the last verdict.
+    qint64 seconds() const;
+    // The three shapes read wrongly most often in this session, most first.
+    std::vector<BasicShape> mostMissed() const;
+
+private:
+    const AnswerVerdict* settle(AnswerVerdict verdict, const QString& answerText, const QString& answerReading,
+                                const QDateTime& at);
+
+    std::vector<PracticeWord> words_;
+    QString list_;
+    int session_ = 0;
+    HistoryStore* history_ = nullptr;
+    QDateTime started_;
+    QDateTime last_;
+    Phase phase_ = Phase::Watching;
+    int turn_ = 0;
+    int replays_ = 0;
+    std::optional<LipPattern> pattern_;
+    QString speed_;
+    int right_ = 0;
+    int judged_ = 0;
+    std::optional<AnswerVerdict> verdict_;
+    std::vector<ShapeAccuracy> accuracy_;  // per taught shape met
+};
+
+// VerdictLbl's text: "Correct: 窓 (ﾏﾄﾞ)", "Looks the same: 窓 (ﾏﾄﾞ) and 孫 (ﾏｺﾞ)
+// look alike on the lips", "Wrong: it was 窓 (ﾏﾄﾞ)", "Skipped: it was 窓 (ﾏﾄﾞ)".
+QString VerdictText(const AnswerVerdict& verdict, const PracticeWord& word, const QString& answerText);
+
+// DiffLbl's text for a wrong answer: the two words syllable by syllable
+// ("ﾏ  [ﾄﾞ→ﾂ]"), then one line per syllable read wrongly with the shape it
+// has and the one taken (MistakeLines); empty for any other verdict.
+QString DiffText(const AnswerVerdict& verdict);
+
+// ScoreLbl's text at the end: "Score: 7 / 10 · time 2:05 · most often misread:
+// お, う, 閉じた口".
+QString ScoreText(const PracticeSession& session);
+
+// The progress view's lines of shape accuracy, one per taught shape met:
+// "あ: 85% right (40 of 47)".
+QStringList ShapeAccuracyLines(const std::vector<ShapeAccuracy>& accuracy);
+
+}  // namespace oralis

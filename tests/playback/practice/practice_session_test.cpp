@@ -1,0 +1,106 @@
+#include "ShippedData.h"
+#include "playback/PracticeSession.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace oralis;
+using oralis::testing::ShippedTable;
+
+namespace {
+
+const QString kSpeed = QStringLiteral("500");
+
+// Replays of one attempt, as stored.
+QList<int> StoredReplays(const QString& path)
+{
+    QList<int> replays;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(QStringLiteral("SELECT replays FROM attempts ORDER BY id"), db);
+        while (q.next())
+            replays << q.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("probe"));
+    return replays;
+}
+
+TEST(PracticeSession, TurnsJudgeRecordAndScore)
+{
+    const struct {
+        PracticeWord word;
+        int replays;
+        const char16_t* answer;  // null: skipped
+        const char16_t* reading;
+        Verdict verdict;
+    } turns[] = {
+        {{u"ﾏﾄﾞ"_qs, u"窓"_qs}, 2, u"孫", u"ﾏｺﾞ", Verdict::Lookalike},
+        {{u"ｻｶﾅ"_qs, u"魚"_qs}, 0, u"さかな", u"ｻｶﾅ", Verdict::Correct},
+        {{u"ｺｳｺｳ"_qs, u"高校"_qs}, 1, u"高校", u"", Verdict::Correct},  // the display text
+        {{u"ｶｻ"_qs, u"傘"_qs}, 0, nullptr, nullptr, Verdict::Skipped},
+    };
+    QTemporaryDir dir;
+    HistoryStore history;
+    ASSERT_TRUE(history.open(dir.path()));
+    const QDateTime start = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+    std::vector<PracticeWord> words;
+    for (const auto& t : turns)
+        words.push_back(t.word);
+    PracticeSession session(words, u"level2"_qs, history.startSession(u"level2"_qs, start), &history, start);
+
+    int n = 0;
+    for (const auto& t : turns) {
+        SCOPED_TRACE(n);
+        ASSERT_EQ(session.phase(), PracticeSession::Phase::Watching);
+        ASSERT_EQ(session.current()->display, t.word.display);
+        ASSERT_TRUE(session.begin(ShippedTable(), kSpeed, nullptr));
+        for (int r = 0; r < t.replays; ++r)
+            session.replayed();
+        const QDateTime at = start.addSecs(20 * ++n);
+        const AnswerVerdict* v = t.answer
+            ? session.judge(QString::fromUtf16(t.answer), QString::fromUtf16(t.reading), ShippedTable(), nullptr, at)
+            : session.skip(nullptr, at);
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->kind, t.verdict);
+        // Judged once: a second Return goes on, it does not judge again.
+        EXPECT_FALSE(session.judge(u"x"_qs, u"ｶ"_qs, ShippedTable(), nullptr, at));
+        session.replayed();  // study after the verdict is not counted
+        session.goOn();
+    }
+    EXPECT_EQ(session.phase(), PracticeSession::Phase::Finished);
+    EXPECT_EQ(session.current(), nullptr);
+    EXPECT_EQ(ScoreText(session), u"Score: 3 / 4 · time 1:20 · most often misread: あ"_qs);
+    EXPECT_EQ(StoredReplays(history.path()), (QList<int>{2, 0, 1, 0}));
+    ASSERT_EQ(history.sessionScores().size(), 1u);
+    EXPECT_EQ(history.sessionScores()[0].right, 3);
+}
+
+TEST(PracticeSession, WrongAnswerLinesTheSyllablesUpWithTheirShapes)
+{
+    PracticeSession session({{u"ﾏﾄﾞ"_qs, u"窓"_qs}}, u"l"_qs, 0, nullptr, QDateTime::currentDateTime());
+    ASSERT_TRUE(session.begin(ShippedTable(), kSpeed, nullptr));
+    const AnswerVerdict* v = session.judge(u"まつ"_qs, u"ﾏﾂ"_qs, ShippedTable(), nullptr, QDateTime::currentDateTime());
+    ASSERT_TRUE(v);
+    EXPECT_EQ(VerdictText(*v, *session.current(), u"まつ"_qs), u"Wrong: it was 窓 (ﾏﾄﾞ)"_qs);
+    EXPECT_EQ(DiffText(*v), u"ﾏ  [ﾄﾞ→ﾂ]\nﾄﾞ (お) read as ﾂ (う)"_qs);
+}
+
+TEST(PracticeSession, DrawLeavesOutWordsThatCannotBePlayed)
+{
+    WordList list;
+    list.readings = {u"abc"_qs, u"ｻｶﾅ"_qs};
+    list.displays = {u"abc"_qs, u"魚"_qs};
+    HistoryStore off;  // never opened: no cards, every word new
+    QRandomGenerator random(7);
+    const std::optional<PlaybackPlan> start = BeginPlan(ShippedTable(), kSpeed);
+    ASSERT_TRUE(start);
+    const std::vector<PracticeWord> drawn = DrawPracticeWords(list, 10, off, 0, ShippedTable(), *start, random);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].display, u"魚"_qs);
+}
+
+}  // namespace
