@@ -1,6 +1,7 @@
-#include "PlayedSigns.h"
+#include "SignTaggedWindow.h"
 
 #include "model/History.h"
+#include "ui/NumberLineEdit.h"
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/frmSpace.h"
 #include "ui/practice/frmPractice.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include "ui/NumberLineEdit.h"
 #include <QScatterSeries>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -35,11 +35,8 @@ private slots:
         QVERIFY(dir_.isValid() && data_.isValid());
         // The learner's real history stays untouched.
         qputenv("XDG_DATA_HOME", data_.path().toUtf8());
-        const QString table = dir_.filePath(QStringLiteral("signs.csv"));
-        QVERIFY(testing::WriteSignTaggedTable(table));
-        main_ = std::make_unique<frmSpace>(&lip_, table);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        main_ = testing::ShowSignTaggedWindow(dir_, &lip_);
+        QVERIFY(main_);
     }
 
     void cleanupTestCase() { main_.reset(); }

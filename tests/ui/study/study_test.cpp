@@ -1,4 +1,4 @@
-#include "PlayedSigns.h"
+#include "SignTaggedWindow.h"
 
 #include "playback/StudyStrip.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
@@ -52,11 +52,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        const QString table = dir_.filePath(QStringLiteral("signs.csv"));
-        QVERIFY(testing::WriteSignTaggedTable(table));
-        main_ = std::make_unique<frmSpace>(&lip_, table);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        main_ = testing::ShowSignTaggedWindow(dir_, &lip_);
+        QVERIFY(main_);
         main_->InputArea->setText(QStringLiteral("ﾏﾄﾞ"));
         main_->findChild<QAction*>(QStringLiteral("mnuStudy"))->trigger();
         study_ = main_->findChild<frmStudy*>();

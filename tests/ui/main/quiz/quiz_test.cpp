@@ -1,4 +1,4 @@
-#include "PlayedSigns.h"
+#include "SignTaggedWindow.h"
 
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/Quiz.h"
@@ -116,11 +116,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        const QString table = dir_.filePath(QStringLiteral("signs.csv"));
-        QVERIFY(testing::WriteSignTaggedTable(table));
-        main_ = std::make_unique<frmSpace>(&lip_, table);
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        main_ = testing::ShowSignTaggedWindow(dir_, &lip_);
+        QVERIFY(main_);
     }
 
     void cleanupTestCase() { main_.reset(); }
