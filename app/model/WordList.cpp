@@ -93,11 +93,11 @@ QStringList ShippedWordLists(const QString& programFolder)
 {
     for (const QString& folder : ShippedDataFolders(programFolder)) {
         QStringList found;
+        if (QFileInfo(folder + kWordListName).isFile())
+            found << folder + kWordListName;
         const QDir lists(folder + QStringLiteral("lists"));
         for (const QString& name : lists.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
             found << lists.filePath(name);
-        if (QFileInfo(folder + kWordListName).isFile())
-            found << folder + kWordListName;
         if (!found.isEmpty())
             return found;
     }

@@ -31,8 +31,8 @@ WordList ParseWordList(const QByteArray& bytes);
 QStringList WordListCandidates();
 
 // The word lists shipped with the program, in the first shipped data folder
-// (ShippedDataFolders) that holds any: the themed and graded ones of its
-// lists/ folder by name, then JSLdefault.txt. Empty when there are none.
+// (ShippedDataFolders) that holds any: JSLdefault.txt, then the themed and
+// graded ones of its lists/ folder by name. Empty when there are none.
 QStringList ShippedWordLists(const QString& programFolder);
 
 // Reads the first of `paths` that exists, as a regular file (ReadRegularFile).

@@ -1,6 +1,5 @@
 #include "ui/practice/frmPractice.h"
 
-#include "model/DataPlaces.h"
 #include "model/KanaParser.h"
 #include "model/NumericText.h"
 #include "model/ProgramState.h"
@@ -13,7 +12,6 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -143,24 +141,8 @@ void frmPractice::BuildWidgets()
 
 void frmPractice::FillLists()
 {
-    QStringList seen;
-    for (const QString& folder : ShippedDataFolders(ProgramFolder())) {
-        QStringList files;
-        if (QFileInfo::exists(folder + kWordListName))
-            files << folder + kWordListName;
-        const QDir lists(folder + QStringLiteral("lists"));
-        for (const QString& name : lists.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
-            files << lists.filePath(name);
-        for (const QString& path : files) {
-            // The build folder and an installed prefix may both hold a list of
-            // one name; the first place wins, as everywhere else.
-            const QString name = QFileInfo(path).completeBaseName();
-            if (seen.contains(name))
-                continue;
-            seen << name;
-            cmbList->addItem(name, path);
-        }
-    }
+    for (const QString& path : ShippedWordLists(ProgramFolder()))
+        cmbList->addItem(QFileInfo(path).completeBaseName(), path);
     cmbList->addItem(kOtherList);
     cmbList->setCurrentIndex(0);
     lastListIndex_ = 0;

@@ -154,8 +154,9 @@ TEST(WordList, CurrentFolderComesBeforeTheUsersAndTheShipped)
     EXPECT_EQ(places[1], UserDataFolder() + QStringLiteral("JSLdefault.txt"));
 }
 
-// The study window's look-alike search reads these: the themed and graded
-// lists of the first shipped folder that has any, then the default list.
+// The practice window offers these and the study window's look-alike search
+// reads them: the default list, then the themed and graded lists, all of the
+// first shipped folder that has any.
 TEST(WordList, ShippedListsOfTheFirstFolderThatHoldsAny)
 {
     QTemporaryDir dir;
@@ -168,9 +169,9 @@ TEST(WordList, ShippedListsOfTheFirstFolderThatHoldsAny)
         QFile f(share + QLatin1String(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    EXPECT_EQ(ShippedWordLists(bin), (QStringList{share + QStringLiteral("lists/a.txt"),
-                                                  share + QStringLiteral("lists/b.txt"),
-                                                  share + QStringLiteral("JSLdefault.txt")}));
+    EXPECT_EQ(ShippedWordLists(bin), (QStringList{share + QStringLiteral("JSLdefault.txt"),
+                                                  share + QStringLiteral("lists/a.txt"),
+                                                  share + QStringLiteral("lists/b.txt")}));
 }
 
 TEST(WordList, IndexIsTheFloorOfCountTimesValue)
