@@ -158,6 +158,14 @@ void Obtain_FilePath2::OptionInitialize()
     Nombro = 0;
 }
 
+void Obtain_FilePath2::Prepare(bool load, const QString& TipoStr, const QString& SufiksoStr)
+{
+    OptionInitialize();
+    LoadMode = load;
+    SetHeading(load ? QStringLiteral("File Load") : QStringLiteral("File Save"));
+    AddFajliloOptions(TipoStr, SufiksoStr);
+}
+
 bool Obtain_FilePath2::AddFajliloOptions(const QString& TipoStr, const QString& SufiksoStr)
 {
     if (Nombro < 0 || Nombro >= kTypeSlots)

@@ -45,6 +45,9 @@ public:
     bool AddFajliloOptions(const QString& TipoStr, const QString& SufiksoStr);
     // The caption of the heading label `Label` ("File Load" / "File Save").
     void SetHeading(const QString& text);
+    // Ready for one question of one file type: load or save mode, its
+    // heading, and the type as the only choice.
+    void Prepare(bool load, const QString& TipoStr, const QString& SufiksoStr);
 
     static QString sufix_removal(const QString& st1);
     QString sufix_check(const QString& st1) const;

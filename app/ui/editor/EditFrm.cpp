@@ -252,10 +252,7 @@ void EditFrm::AddCharClicked()
 void EditFrm::SaveClicked()
 {
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.OptionInitialize();
-    chooser.LoadMode = false;
-    chooser.SetHeading(QStringLiteral("File Save"));
-    chooser.AddFajliloOptions(QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
+    chooser.Prepare(false, QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
     if (const std::optional<QString> folder = session_.SaveFolderToOffer(ProgramFolder(), UserDataFolder()))
         chooser.SetFolder(*folder);
     chooser.exec();

@@ -361,10 +361,7 @@ void frmSpace::OpenLipTable()
     if (Program().signTable.UnsavedChanges && !ConfirmDiscard(this))
         return;
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.OptionInitialize();
-    chooser.LoadMode = true;
-    chooser.SetHeading(QStringLiteral("File Load"));
-    chooser.AddFajliloOptions(QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+    chooser.Prepare(true, QStringLiteral("Angle Data"), QStringLiteral(".csv"));
     chooser.exec();
     if (!chooser.Rtn)
         return;

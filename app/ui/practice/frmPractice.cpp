@@ -168,10 +168,7 @@ void frmPractice::ListChosen(int index)
     // Until a file is chosen, the list chosen before stays.
     cmbList->setCurrentIndex(lastListIndex_);
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.OptionInitialize();
-    chooser.LoadMode = true;
-    chooser.SetHeading(QStringLiteral("File Load"));
-    chooser.AddFajliloOptions(QStringLiteral("Word List"), QStringLiteral(".txt"));
+    chooser.Prepare(true, QStringLiteral("Word List"), QStringLiteral(".txt"));
     chooser.exec();
     if (chooser.Rtn && !chooser.TargetFile.isEmpty())
         SelectListFile(chooser.TargetFile);

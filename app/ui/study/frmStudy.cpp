@@ -389,10 +389,7 @@ void frmStudy::cmdExportCompare_Click()
 void frmStudy::Export(const QImage& image)
 {
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.OptionInitialize();
-    chooser.LoadMode = false;
-    chooser.SetHeading(QStringLiteral("File Save"));
-    chooser.AddFajliloOptions(QStringLiteral("PNG Image"), QStringLiteral(".png"));
+    chooser.Prepare(false, QStringLiteral("PNG Image"), QStringLiteral(".png"));
     chooser.exec();
     if (!chooser.Rtn || chooser.FajliloSufikso != QStringLiteral(".png"))
         return;
