@@ -47,6 +47,17 @@ std::optional<LipPattern> StudySession::pattern(Word w, QStringView speedText, Q
     return PatternOfReading(box.reading, table_, speedText, whyNot);
 }
 
+std::optional<std::pair<LipPattern, LipPattern>> StudySession::patterns(QStringView speedText, QString* whyNot) const
+{
+    std::optional<LipPattern> a = pattern(Word::A, speedText, whyNot);
+    if (!a)
+        return std::nullopt;
+    std::optional<LipPattern> b = pattern(Word::B, speedText, whyNot);
+    if (!b)
+        return std::nullopt;
+    return std::pair{std::move(*a), std::move(*b)};
+}
+
 bool StudySession::ensureCursor(QStringView speedText, QString* whyNot)
 {
     if (cursor_ && !cursor_->atStart())
@@ -107,20 +118,18 @@ std::optional<StudyComparison> StudySession::compare(QStringView speedText, cons
 {
     if (busy_)
         return std::nullopt;
-    const std::optional<LipPattern> a = pattern(Word::A, speedText, whyNot);
-    if (!a)
+    const std::optional<std::pair<LipPattern, LipPattern>> ab = patterns(speedText, whyNot);
+    if (!ab)
         return std::nullopt;
-    const std::optional<LipPattern> b = pattern(Word::B, speedText, whyNot);
-    if (!b)
-        return std::nullopt;
+    const auto& [a, b] = *ab;
     busy_ = true;
-    StepCursor playA(*a);
+    StepCursor playA(a);
     playToEnd(playA, Word::A, shown);
-    StepCursor playB(*b);
+    StepCursor playB(b);
     playToEnd(playB, Word::B, shown);
     cursor_.reset();
     busy_ = false;
-    return StudyComparison{CompareText(*a, *b), ComparisonStrip(*a, *b)};
+    return StudyComparison{CompareText(a, b), ComparisonStrip(a, b)};
 }
 
 std::optional<std::vector<StripColumn>> StudySession::wordStrip(QStringView speedText, QString* whyNot) const
@@ -136,13 +145,10 @@ std::optional<std::vector<StripColumn>> StudySession::wordStrip(QStringView spee
 
 std::optional<std::vector<StripColumn>> StudySession::comparisonStrip(QStringView speedText, QString* whyNot) const
 {
-    const std::optional<LipPattern> a = pattern(Word::A, speedText, whyNot);
-    if (!a)
+    const std::optional<std::pair<LipPattern, LipPattern>> ab = patterns(speedText, whyNot);
+    if (!ab)
         return std::nullopt;
-    const std::optional<LipPattern> b = pattern(Word::B, speedText, whyNot);
-    if (!b)
-        return std::nullopt;
-    return ComparisonStrip(*a, *b);
+    return ComparisonStrip(ab->first, ab->second);
 }
 
 std::optional<QString> StudySession::lookalikes(QStringView speedText, const QString& programFolder,

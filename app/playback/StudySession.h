@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace oralis {
@@ -100,6 +101,8 @@ private:
     // A cursor over A, made anew at its start, so that a change of the word,
     // the speed or the table counts from there.
     bool ensureCursor(QStringView speedText, QString* whyNot);
+    // A's pattern and B's, A asked first; empty when either is refused.
+    std::optional<std::pair<LipPattern, LipPattern>> patterns(QStringView speedText, QString* whyNot) const;
     StudyShown shownOf(const StepCursor& cursor, Word w) const;
     void playToEnd(StepCursor& cursor, Word w, const ShowStep& shown);
 
