@@ -43,7 +43,7 @@ StartupTableFailure StartupTableFailed(const QString& path, const QString& reaso
 
 QString StartupTableFailure::text() const
 {
-    const QString what = Tr("The lip position table %1 could not be loaded:\n%2\n\nThe file is left as it is.")
+    const QString what = Tr("The lip position table could not be loaded:\n%1\n%2\n\nThe file is left as it is.")
                              .arg(QDir::toNativeSeparators(path), reason);
     return what + QLatin1Char(' ')
         + (shipped.isEmpty() ? Tr("Choose another table?")
