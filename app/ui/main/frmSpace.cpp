@@ -287,7 +287,7 @@ void frmSpace::OfferStartupChoices()
         }
         if (tableLoaded_)
             return;
-        ShowMessage(this, QStringLiteral("Cannot load %1\n%2").arg(QDir::toNativeSeparators(failure.shipped), why));
+        ShowMessage(this, tr("Cannot load %1\n%2").arg(QDir::toNativeSeparators(failure.shipped), why));
     }
     if (choice != StartupChoice::NoTable)
         OpenLipTable();
