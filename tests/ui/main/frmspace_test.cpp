@@ -73,6 +73,20 @@ private:
         return w;
     }
 
+    // The window starting up with `dataHome` as the user's data home.
+    std::unique_ptr<frmSpace> OpenWithUserData(const QString& dataHome)
+    {
+        const QByteArray saved = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());
+        RecordingLip::Clear();
+        auto w = std::make_unique<frmSpace>(&lip_);
+        if (saved.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", saved);
+        return w;
+    }
+
     std::unique_ptr<frmSpace> OpenShown()
     {
         auto w = Open();
@@ -584,14 +598,8 @@ private slots:
         QVERIFY(QDir().mkpath(data.filePath(QStringLiteral("oralis"))));
         QVERIFY(testing::WriteText(data.filePath(QStringLiteral("oralis/LipPosition.csv")),
                                    {testing::HeaderRecord(0, QStringLiteral("teacher"), 1), Tagged(0, 0, 1.0f)}));
-        const QByteArray saved = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        RecordingLip::Clear();
-        frmSpace w(&lip_);
-        if (saved.isNull())
-            qunsetenv("XDG_DATA_HOME");
-        else
-            qputenv("XDG_DATA_HOME", saved);
+        auto opened = OpenWithUserData(data.path());
+        frmSpace& w = *opened;
         QVERIFY(w.StartupTableLoaded());
         QCOMPARE(Program().signTable[0].SignName, QStringLiteral("teacher   "));
         QCOMPARE(Program().signTable.SignCount, int16_t{1});
@@ -612,14 +620,8 @@ private slots:
         SignTable shipped;
         QCOMPARE(LoadLipTable(ProgramFolder() + QStringLiteral("LipPosition.csv"), shipped), int16_t{-1});
 
-        const QByteArray saved = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        RecordingLip::Clear();
-        frmSpace w(&lip_);
-        if (saved.isNull())
-            qunsetenv("XDG_DATA_HOME");
-        else
-            qputenv("XDG_DATA_HOME", saved);
+        auto opened = OpenWithUserData(data.path());
+        frmSpace& w = *opened;
         QVERIFY(!w.StartupTableLoaded());
 
         QString text;
