@@ -385,24 +385,6 @@ std::optional<QString> ReadStretch(QStringView text, const DictionaryReading& di
 
 }  // namespace
 
-QString CardinalReading(uint64_t n)
-{
-    QString out;
-    if (n <= kLargestReadNumber)
-        Speak(n, nullptr, out);
-    return out;
-}
-
-std::optional<QString> CountedReading(uint64_t n, QChar counter)
-{
-    const Follower* f = FindFollower(std::begin(kCounters), std::end(kCounters), counter.unicode());
-    if (!f || n > kLargestReadNumber)
-        return std::nullopt;
-    QString out;
-    Speak(n, f, out);
-    return out;
-}
-
 TextReading ReadTypedText(QStringView text, const DictionaryReading& dictionary)
 {
     // All numbers first: a refused one settles the answer before the

@@ -14,27 +14,19 @@ namespace oralis {
 // 9999兆9999億9999万9999, the largest number read.
 constexpr uint64_t kLargestReadNumber = 9'999'999'999'999'999ULL;
 
-// Half-width katakana of `n` spoken as a cardinal (2024 as ﾆｾﾝﾆｼﾞｭｰﾖﾝ), with
-// long vowels written ｰ as the IPA dictionary writes them. Numbers above
-// kLargestReadNumber read as an empty text.
-QString CardinalReading(uint64_t n);
-
-// The same followed by `counter`, one of 円 年 月 時 分 人 本 個 回 歳, with the
-// sound changes the pair takes (3本 ｻﾝﾎﾞﾝ, 1人 ﾋﾄﾘ). Empty for any other
-// counter.
-std::optional<QString> CountedReading(uint64_t n, QChar counter);
-
 struct TextReading {
     std::optional<QString> reading;  // none when some part of the text has none
     QString refusal;                 // a number that cannot be read, and what to do
 };
 
 // Reads a text that came without a composition behind it. Numbers in ASCII or
-// full-width digits, with or without thousands separators, are read as above,
-// together with a counter kanji right after them; a digit group may carry
-// 万 億 兆 (1万2000). Every other stretch reads as its own kana or romaji;
-// failing that, `dictionary` reads it, unless it is plain ASCII. The pieces
-// are joined in order.
+// full-width digits, with or without thousands separators, are read as spoken
+// Japanese cardinals (2024 as ﾆｾﾝﾆｼﾞｭｰﾖﾝ, long vowels written ｰ as the IPA
+// dictionary writes them), together with a counter kanji right after them (one
+// of 円 年 月 時 分 人 本 個 回 歳, with the sound changes the pair takes: 3本
+// ｻﾝﾎﾞﾝ, 1人 ﾋﾄﾘ); a digit group may carry 万 億 兆 (1万2000). Every other
+// stretch reads as its own kana or romaji; failing that, `dictionary` reads
+// it, unless it is plain ASCII. The pieces are joined in order.
 // A number with a decimal point, with another kanji after it, or above
 // kLargestReadNumber is refused: `refusal` tells the learner to type it in
 // kana, and no reading is given.

@@ -23,14 +23,12 @@ QuizTurns::QuizTurns(int wordCount, std::function<double()> random)
 {
 }
 
-QuizTurns::Turn QuizTurns::Next()
+int QuizTurns::Next()
 {
-    // A repeated turn draws nothing and parses nothing: it replays the word
-    // already parsed.
-    if (repeat_)
-        return {index_, false};
-    index_ = ChooseWordIndex(wordCount_, random_());
-    return {index_, true};
+    // A repeated turn draws nothing.
+    if (!repeat_)
+        index_ = ChooseWordIndex(wordCount_, random_());
+    return index_;
 }
 
 bool QuizTurns::Answer(int16_t yn)

@@ -1,5 +1,5 @@
-// The quiz's turns without a window: which word each turn plays, whether it
-// must be parsed first, and what the learner's answer does.
+// The quiz's turns without a window: which word each turn plays and what the
+// learner's answer does.
 #pragma once
 
 #include <QString>
@@ -26,12 +26,9 @@ public:
     // `random`: uniform values in [0, 1), one per new word.
     QuizTurns(int wordCount, std::function<double()> random);
 
-    struct Turn {
-        int index = 0;       // the word to play
-        bool fresh = false;  // newly chosen: it must be parsed before it plays
-    };
-    // The next turn: a new word unless the last answer asked to see this one again.
-    Turn Next();
+    // The word the next turn plays: a new one unless the last answer asked
+    // to see this one again.
+    int Next();
     // The learner's answer to the turn just played; false when the quiz ends.
     bool Answer(int16_t yn);
 

@@ -3,6 +3,8 @@
 #include "model/KanaParser.h"
 #include "model/Refusal.h"
 
+#include <QFileInfo>
+
 #include <set>
 #include <utility>
 
@@ -190,6 +192,17 @@ QList<LookalikeIndex::Word> LookalikeIndex::lookingLike(const LipPattern& patter
             found.push_back(w);
     }
     return found;
+}
+
+LookalikeIndex LookalikesOfLists(const QStringList& paths, const SignTable& table, const PlaybackPlan& start)
+{
+    LookalikeIndex index(start);
+    for (const QString& path : paths) {
+        WordList list;
+        if (LoadWordList({path}, list))
+            index.add(list, QFileInfo(path).fileName(), table);
+    }
+    return index;
 }
 
 }  // namespace oralis

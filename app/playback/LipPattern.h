@@ -10,6 +10,7 @@
 #include "playback/Playback.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <cstdint>
 #include <map>
@@ -102,5 +103,9 @@ private:
     std::vector<Word> words_;
     std::multimap<std::vector<int>, int> byLook_;  // look key to index in words_
 };
+
+// The index of the word lists at `paths`, each listed under its file name, at
+// the step base of `start`. A list that cannot be read adds nothing.
+LookalikeIndex LookalikesOfLists(const QStringList& paths, const SignTable& table, const PlaybackPlan& start);
 
 }  // namespace oralis

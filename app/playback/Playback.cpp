@@ -135,6 +135,23 @@ bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringVi
     return true;
 }
 
+PlayedReading PlayReading(const QString& reading, const SignTable& table, QStringView speedText,
+                          const LipExports& lip, const std::function<void(int16_t)>& display,
+                          int16_t& playbackActive)
+{
+    PlayedReading result;
+    Syllables syllables;
+    ParseFailure failure = ParseFailure::None;
+    if (ParseKana(reading, syllables, &failure) != -1) {
+        result.whyNot = ParseRefusalMessage(failure);
+        result.readingRefused = true;
+        return result;
+    }
+    if (PlaySyllables(syllables, table, speedText, lip, display, playbackActive, &result.whyNot))
+        result.played = syllables;
+    return result;
+}
+
 QString ParseRefusalMessage(ParseFailure why)
 {
     if (why == ParseFailure::TooManySyllables)

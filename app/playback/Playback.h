@@ -65,6 +65,25 @@ bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringVi
                    const LipExports& lip, const std::function<void(int16_t)>& display,
                    int16_t& playbackActive, QString* whyNot = nullptr);
 
+// What PlayReading did: the syllables it played, or why it played nothing.
+struct PlayedReading {
+    std::optional<Syllables> played;
+    // On a refusal, the message for the user, and whether the reading itself
+    // was refused (it does not parse) rather than its playback (the speed,
+    // the table or the renderer).
+    QString whyNot;
+    bool readingRefused = false;
+
+    explicit operator bool() const { return played.has_value(); }
+};
+
+// Parses `reading` (half-width katakana) and plays the syllables as
+// PlaySyllables does. On a refusal nothing reaches the renderer and
+// `playbackActive` is untouched.
+PlayedReading PlayReading(const QString& reading, const SignTable& table, QStringView speedText,
+                          const LipExports& lip, const std::function<void(int16_t)>& display,
+                          int16_t& playbackActive);
+
 // The message for a reading ParseKana refused.
 QString ParseRefusalMessage(ParseFailure why);
 

@@ -1,6 +1,9 @@
 #include "playback/PracticeSession.h"
 
 #include "model/NumericText.h"
+#include "model/Refusal.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <utility>
@@ -140,6 +143,35 @@ qint64 PracticeSession::seconds() const
 std::vector<BasicShape> PracticeSession::mostMissed() const
 {
     return MostMissedShapes(accuracy_, 3);
+}
+
+PracticeStarter::PracticeStarter(quint32 seed) : random_(seed) {}
+
+bool PracticeStarter::start(const QString& path, const QString& listName, QStringView countText,
+                            const SignTable& table, QStringView speedText, const QDateTime& now, QString* whyNot)
+{
+    WordList words;
+    QString why;
+    if (path.isEmpty() || !LoadWordList({path}, words, nullptr, &why) || words.size() == 0) {
+        const QString message = QCoreApplication::translate("oralis::PracticeStarter", "Word list not loaded");
+        return Refuse(whyNot, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
+    }
+    const std::optional<PlaybackPlan> start = BeginPlan(table, speedText, whyNot);
+    if (!start)
+        return false;
+    if (!historyOpened_) {
+        historyOpened_ = true;
+        history_.open();
+    }
+    const int number = history_.startSession(listName, now);
+    const int wanted = std::max(1, static_cast<int>(NumericPrefix(countText)));
+    std::vector<PracticeWord> drawn = DrawPracticeWords(words, wanted, history_, number, table, *start, random_);
+    if (drawn.empty())
+        return Refuse(whyNot, QCoreApplication::translate("oralis::PracticeStarter",
+                                                          "No word of this list can be played"));
+    lookalikes_ = LookalikesOfLists({path}, table, *start);
+    session_ = std::make_unique<PracticeSession>(std::move(drawn), listName, number, &history_, now);
+    return true;
 }
 
 QString VerdictText(const AnswerVerdict& verdict, const PracticeWord& word, const QString& answerText)

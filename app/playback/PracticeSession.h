@@ -13,6 +13,8 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -101,6 +103,35 @@ private:
     int judged_ = 0;
     std::optional<AnswerVerdict> verdict_;
     std::vector<ShapeAccuracy> accuracy_;  // per taught shape met
+};
+
+// Starts the sessions of one practice window and keeps the one started: the
+// history they are stored in (opened at the first start), the draw's chance,
+// and the look-alike index the session's answers are judged with.
+class PracticeStarter {
+public:
+    explicit PracticeStarter(quint32 seed);
+
+    // A session over the word list at `path`, named `listName` in the
+    // history: up to the count `countText` gives (at least one) of its words
+    // that play at `speedText`, drawn by DrawPracticeWords. False, with the
+    // reason for the learner, when the list does not load or holds no word,
+    // the speed or the table gives no playback, or no word can be played; the
+    // session before then stays.
+    bool start(const QString& path, const QString& listName, QStringView countText, const SignTable& table,
+               QStringView speedText, const QDateTime& now, QString* whyNot);
+
+    // The session in progress or just finished; null before the first.
+    PracticeSession* session() const { return session_.get(); }
+    const LookalikeIndex* lookalikes() const { return lookalikes_ ? &*lookalikes_ : nullptr; }
+    HistoryStore& history() { return history_; }
+
+private:
+    HistoryStore history_;
+    bool historyOpened_ = false;
+    QRandomGenerator random_;
+    std::unique_ptr<PracticeSession> session_;
+    std::optional<LookalikeIndex> lookalikes_;
 };
 
 // VerdictLbl's text: "Correct: 窓 (ﾏﾄﾞ)", "Looks the same: 窓 (ﾏﾄﾞ) and 孫 (ﾏｺﾞ)

@@ -2,7 +2,8 @@
 # (oralis_core, which the tests use without a display) include no Qt Widgets
 # header; the model includes nothing of playback or the windows; playback
 # includes nothing of the windows; the editor reaches the main window only
-# through an interface of its own, never through frmSpace.h.
+# through an interface of its own, and the answer practice, the study window
+# and the quiz only through theirs (LearnerHost), never through frmSpace.h.
 #
 #   cmake -DAPP=<app folder> -DWIDGETS=<QtWidgets header folder> -P CheckLayers.cmake
 #   cmake -DSELF_TEST=<scratch folder> -DWIDGETS=... -P CheckLayers.cmake
@@ -20,10 +21,15 @@ if(NOT widgetHeaders)
 endif()
 
 # Appends "file: #include name (why)" to `out` for each include of a file
-# under `folder` whose name matches `pattern`, or, for the pattern <widgets>,
-# names a Qt Widgets header.
+# under `folder` (or, with `folder` as <folder>/<prefix>*, of the files named
+# so there) whose name matches `pattern`, or, for the pattern <widgets>, names
+# a Qt Widgets header.
 function(find_includes out folder pattern why)
-  file(GLOB_RECURSE files ${folder}/*.h ${folder}/*.cpp)
+  if(folder MATCHES "\\*$")
+    file(GLOB files ${folder}.h ${folder}.cpp)
+  else()
+    file(GLOB_RECURSE files ${folder}/*.h ${folder}/*.cpp)
+  endif()
   set(found ${${out}})
   foreach(file IN LISTS files)
     file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
@@ -48,7 +54,12 @@ function(check_layers app out)
   find_includes(found ${app}/playback <widgets> "Qt Widgets in playback")
   find_includes(found ${app}/model "^(\\.\\./)*(app/)?(playback|ui)/" "the model includes a layer above it")
   find_includes(found ${app}/playback "^(\\.\\./)*(app/)?ui/" "playback includes a window")
-  find_includes(found ${app}/ui/editor "(^|/)frmSpace\\.h$" "the editor includes the main window")
+  set(mainWindow "(^|/)frmSpace\\.h$")
+  find_includes(found ${app}/ui/editor ${mainWindow} "the editor includes the main window")
+  find_includes(found ${app}/ui/practice ${mainWindow} "the practice includes the main window")
+  find_includes(found ${app}/ui/study ${mainWindow} "the study window includes the main window")
+  find_includes(found ${app}/ui/main/Quiz* ${mainWindow} "the quiz includes the main window")
+  find_includes(found ${app}/ui/main/frmYesNo* ${mainWindow} "the quiz includes the main window")
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
@@ -59,6 +70,10 @@ if(SELF_TEST)
   file(WRITE ${tree}/model/Planted.cpp "#include \"playback/Playback.h\"\n")
   file(WRITE ${tree}/playback/Planted.cpp " #  include \"ui/Common.h\"\n#include <QtWidgets/QWidget>\n#include \"model/Fine.h\"\n")
   file(WRITE ${tree}/ui/editor/Planted.cpp "#include \"ui/main/frmSpace.h\"\n#include <QWidget>\n")
+  file(WRITE ${tree}/ui/practice/Planted.cpp "#include \"ui/main/frmSpace.h\"\n#include \"ui/LearnerHost.h\"\n")
+  file(WRITE ${tree}/ui/study/Planted.h "#include \"frmSpace.h\"\n")
+  file(WRITE ${tree}/ui/main/Quiz.cpp "#include \"ui/main/frmSpace.h\"\n")
+  file(WRITE ${tree}/ui/main/frmSpace.cpp "#include \"ui/main/frmSpace.h\"\n")
   check_layers(${tree} found)
   list(LENGTH found count)
   foreach(line IN LISTS found)

@@ -17,15 +17,15 @@ TEST(QuizTurns, NewWordsOnGoOnTheSameOnRepeatAndAnEndOnAnythingElse)
         int words;
         std::vector<double> chance;
         std::vector<int16_t> answers;  // after each turn
-        std::vector<int> played;       // -1 marks a turn that was not parsed anew
+        std::vector<int> played;
         int drawn;
     };
     const Case cases[] = {
         {"one word", 1, {0.7, 0.2, 0.9}, {kQuizGoOn, kQuizGoOn, kQuizStop}, {0, 0, 0}, 3},
         {"go on draws anew", 2, {0.0, 0.99, 0.5, 0.49}, {kQuizGoOn, kQuizGoOn, kQuizGoOn, kQuizStop},
          {0, 1, 1, 0}, 4},
-        {"repeat replays unparsed", 2, {0.99, 0.0}, {kQuizRepeat, kQuizRepeat, kQuizGoOn, kQuizStop},
-         {1, -1, -1, 0}, 2},
+        {"repeat draws nothing", 2, {0.99, 0.0}, {kQuizRepeat, kQuizRepeat, kQuizGoOn, kQuizStop},
+         {1, 1, 1, 0}, 2},
         {"a closed dialog ends it", 3, {0.5}, {7}, {1}, 1},
     };
     for (const Case& c : cases) {
@@ -34,8 +34,7 @@ TEST(QuizTurns, NewWordsOnGoOnTheSameOnRepeatAndAnEndOnAnythingElse)
         std::vector<int> played;
         bool goesOn = true;
         for (size_t t = 0; goesOn && t < c.answers.size(); ++t) {
-            const QuizTurns::Turn turn = turns.Next();
-            played.push_back(turn.fresh ? turn.index : -1);
+            played.push_back(turns.Next());
             goesOn = turns.Answer(c.answers[t]);
         }
         EXPECT_FALSE(goesOn) << c.name;

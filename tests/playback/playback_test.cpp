@@ -284,6 +284,37 @@ TEST_F(PlaySyllablesTest, RefusalsCallNothing)
     }
 }
 
+TEST_F(PlaySyllablesTest, PlayReadingReturnsThePlayedSyllablesOrWhatRefusedIt)
+{
+    const struct {
+        const char16_t* reading;
+        const char16_t* speed;
+        int16_t played;  // syllable count; 0: refused
+        const char* message;
+        bool readingRefused;
+    } cases[] = {
+        {u"ｶｯﾀ", u"500", 4, "", false},
+        {u"abc", u"500", 0, "Unsupported character(s) in the string", true},
+        {u"カ", u"500", 0, "Unsupported character(s) in the string", true},
+        {u"ｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶｶ", u"500", 0,
+         "The word is too long (at most 32 syllables)", true},
+        {u"ｶ", u"0", 0, "Speed must be a number above 0", false},
+    };
+    for (const auto& c : cases) {
+        const QString reading = QString::fromUtf16(c.reading);
+        SCOPED_TRACE(reading.toStdString());
+        RecordingLip::Clear();
+        active = 5;
+        const PlayedReading r = PlayReading(reading, table, QString::fromUtf16(c.speed), RecordingLip::Exports(),
+                                            [](int16_t) {}, active);
+        EXPECT_EQ(r.played ? r.played->SyllableCount : 0, c.played);
+        EXPECT_EQ(r.whyNot.toStdString(), c.message);
+        EXPECT_EQ(r.readingRefused, c.readingRefused);
+        EXPECT_EQ(RecordingLip::Calls().empty(), c.played == 0);
+        EXPECT_EQ(active, c.played ? 0 : 5);
+    }
+}
+
 TEST_F(PlaySyllablesTest, AnIncompleteRendererIsRefused)
 {
     LipExports partial = RecordingLip::Exports();

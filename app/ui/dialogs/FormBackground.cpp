@@ -3,6 +3,7 @@
 #include "ui/Common.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QImage>
 #include <QMainWindow>
 #include <QPainter>
@@ -287,6 +288,17 @@ int FormBackgroundRenderCount(const QWidget* window)
 {
     const BackgroundKeeper* keeper = window ? FindKeeper(window) : nullptr;
     return keeper ? keeper->RenderCount() : 0;
+}
+
+QFrame* FormBorder(QWidget* dialog, int widthTwips, int heightTwips)
+{
+    auto* box = new QFrame(dialog);
+    box->setObjectName(QStringLiteral("Shape1"));
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    PlaceTwips(box, 0, 0, widthTwips, heightTwips);
+    return box;
 }
 
 }  // namespace oralis

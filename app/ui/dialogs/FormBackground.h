@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+class QFrame;
 class QPainter;
 class QWidget;
 
@@ -34,6 +35,11 @@ uint32_t CurrentColourStep();
 // corners in; outlines are 2 pixels wide, drawn inside the box.
 void DrawFormPattern(QPainter& painter, const QRect& client, int16_t pattern,
                      uint32_t colourStep, int outerWidthTwips, int outerHeightTwips);
+
+// The thin box (`Shape1`) round the edge of a dialog painted with a gradient,
+// `widthTwips` x `heightTwips` from its top left corner; mouse clicks pass
+// through it to the widgets below.
+QFrame* FormBorder(QWidget* dialog, int widthTwips, int heightTwips);
 
 // How many times `window`'s background picture has been drawn (by
 // PaintFormBackground or after a resize); 0 for a window never painted.

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,12 +60,7 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
     // frames of the lists, which take the window's colour from their parent.
     const QColor plain = palette().color(QPalette::Window);
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setLineWidth(1);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PlaceTwips(Shape1, 0, 0, 7995, 3975);
+    Shape1 = FormBorder(this, 7995, 3975);
 
     Label = new QLabel(QStringLiteral("File_Load"), this);
     Label->setObjectName(QStringLiteral("Label"));

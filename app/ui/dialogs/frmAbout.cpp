@@ -4,7 +4,6 @@
 #include "ui/Common.h"
 #include "ui/dialogs/FormBackground.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -40,12 +39,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setFixedSize(Twips(3255), Twips(1815));
     const QColor plain = palette().color(QPalette::Window);
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Shape1->setLineWidth(1);
-    Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    PlaceTwips(Shape1, 0, 0, 3255, 1815);
+    Shape1 = FormBorder(this, 3255, 1815);
 
     // The gradient is dark green at the top and bright in the middle: the title
     // line sits on the dark part, the other two lines on the bright part.

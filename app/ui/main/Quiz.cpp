@@ -1,17 +1,14 @@
 #include "ui/main/Quiz.h"
 
-#include "model/KanaParser.h"
 #include "model/QuizTurns.h"
 #include "model/WordList.h"
-#include "playback/Playback.h"
 #include "ui/Common.h"
-#include "ui/main/KanaLineEdit.h"
-#include "ui/main/frmSpace.h"
+#include "ui/LearnerHost.h"
 #include "ui/main/frmYesNo.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QPointer>
+#include <QWidget>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -28,32 +25,33 @@ std::function<double()> ClockSeededRandom()
     return [generator] { return static_cast<double>((*generator)() >> 11) * 0x1.0p-53; };
 }
 
-frmYesNo& QuizDialog(frmSpace& main)
+frmYesNo& QuizDialog(LearnerHost& main)
 {
     static QPointer<frmYesNo> dialog;
     if (!dialog) {
         // No owner window: the dialog stands on its own, as a top-level window.
         dialog = new frmYesNo;
         frmYesNo* made = dialog;
-        QObject::connect(&main, &QObject::destroyed, made, [made] { delete made; });
+        QObject::connect(&main.HostWindow(), &QObject::destroyed, made, [made] { delete made; });
     }
     return *dialog;
 }
 
-void RunQuiz(frmSpace& main)
+void RunQuiz(LearnerHost& main)
 {
     RunQuiz(main, QuizSource());
 }
 
-void RunQuiz(frmSpace& main, const QuizSource& source)
+void RunQuiz(LearnerHost& main, const QuizSource& source)
 {
+    QWidget* window = &main.HostWindow();
     WordList words;
     QString from;
     QString why;
     const QStringList paths = source.listPaths.isEmpty() ? WordListCandidates() : source.listPaths;
     const bool loaded = LoadWordList(paths, words, &from, &why);
     if (const QString refusal = QuizListRefusal(loaded, words, why); !refusal.isEmpty()) {
-        ShowMessage(&main, refusal);
+        ShowMessage(window, refusal);
         return;
     }
     if (words.skippedLines > 0)
@@ -65,20 +63,22 @@ void RunQuiz(frmSpace& main, const QuizSource& source)
 
     QuizTurns turns(words.size(), source.random ? source.random : ClockSeededRandom());
     frmYesNo& dialog = QuizDialog(main);
-    dialog.MainSpeed = main.Text1;
+    dialog.Main = &main;
+    const QPointer<QWidget> alive(window);
 
     while (true) {
-        const QuizTurns::Turn turn = turns.Next();
-        if (turn.fresh) {
-            ParseFailure refused = ParseFailure::None;
-            if (ParseKana(words.readings[turn.index], main.syllables, &refused) == 0) {
-                ShowMessage(&main, ParseRefusalMessage(refused));
+        // A repeat parses its word again; parsing gives the same syllables
+        // every time, so it plays what the word's first turn played.
+        const int word = turns.Next();
+        const PlayedReading played = main.PlayReading(words.readings[word], main.SpeedText());
+        if (!played) {
+            ShowMessage(window, played.whyNot);
+            // A reading that does not parse ends the quiz; a speed the
+            // dialog can mend does not.
+            if (played.readingRefused)
                 return;
-            }
         }
-        main.PlayUtterance();
-        main.InputArea->showWord(words.displays[turn.index]);
-        main.FuriganaTxt->setText(words.readings[turn.index]);
+        main.ShowWord(words.displays[word], words.readings[word]);
 
         dialog.exec();
         if (!turns.Answer(dialog.YN))
@@ -86,7 +86,7 @@ void RunQuiz(frmSpace& main, const QuizSource& source)
 
         QCoreApplication::processEvents();
         // The main window may have been closed in the meantime.
-        if (!main.isVisible())
+        if (!alive || !window->isVisible())
             return;
     }
 }

@@ -6,7 +6,7 @@
 
 namespace oralis {
 
-class frmSpace;
+class LearnerHost;
 class frmYesNo;
 
 // Where a quiz takes its words and its chance from.
@@ -18,14 +18,14 @@ struct QuizSource {
 // Runs the whole quiz inside the menu command; returns when the learner ends it,
 // when the list cannot be had ("Quiz data not loaded") or when a word cannot
 // be parsed (after the parser's message).
-void RunQuiz(frmSpace& main);
-void RunQuiz(frmSpace& main, const QuizSource& source);
+void RunQuiz(LearnerHost& main);
+void RunQuiz(LearnerHost& main, const QuizSource& source);
 
 // A uniform generator over [0, 1), seeded from the clock when it is made.
 std::function<double()> ClockSeededRandom();
 
 // The quiz dialog, made on first use and kept (with its answer) for as long as
 // `main` lives.
-frmYesNo& QuizDialog(frmSpace& main);
+frmYesNo& QuizDialog(LearnerHost& main);
 
 }  // namespace oralis

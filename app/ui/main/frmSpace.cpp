@@ -28,6 +28,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
@@ -35,6 +36,8 @@
 #include <QRadioButton>
 
 #include <cstdio>
+#include <map>
+#include <utility>
 
 namespace oralis {
 
@@ -244,8 +247,50 @@ void frmSpace::StartUp(const QString& tablePath)
         ReportOnStderr(QStringLiteral("lip position table %1").arg(QDir::toNativeSeparators(tablePath)));
     if (!tableLoaded_) {
         ReportOnStderr(QStringLiteral("cannot load %1: %2").arg(QDir::toNativeSeparators(tablePath), why));
-        chooserPending_ = true;
+        startupFailure_ = StartupTableFailed(tablePath, why, ShippedDataFolders(ProgramFolder()));
     }
+}
+
+void frmSpace::OfferStartupChoices()
+{
+    const StartupTableFailure failure = *std::exchange(startupFailure_, std::nullopt);
+    if (!failure.ask) {
+        OpenLipTable();
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, kProgramTitle, failure.text(), QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("StartupTableMsg"));
+    const std::map<StartupChoice, const char*> names{{StartupChoice::ShippedTable, "cmdShippedTable"},
+                                                     {StartupChoice::Chooser, "cmdChooseTable"},
+                                                     {StartupChoice::NoTable, "cmdNoTable"}};
+    std::map<QAbstractButton*, StartupChoice> buttons;
+    for (const StartupChoice choice : failure.choices()) {
+        const bool none = choice == StartupChoice::NoTable;
+        QPushButton* button =
+            box.addButton(StartupChoiceCaption(choice), none ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        button->setObjectName(QLatin1String(names.at(choice)));
+        buttons[button] = choice;
+        if (!box.defaultButton())
+            box.setDefaultButton(button);
+        if (none)
+            box.setEscapeButton(button);
+    }
+    box.exec();
+    const auto clicked = buttons.find(box.clickedButton());
+    const StartupChoice choice = clicked == buttons.end() ? StartupChoice::NoTable : clicked->second;
+
+    if (choice == StartupChoice::ShippedTable) {
+        QString why;
+        {
+            FileProgress progress(this, FileProgress::Loading(failure.shipped), true);
+            tableLoaded_ = LoadLipTable(failure.shipped, Program().signTable, &why, progress.callback()) != 0;
+        }
+        if (tableLoaded_)
+            return;
+        ShowMessage(this, tr("Cannot load %1\n%2").arg(QDir::toNativeSeparators(failure.shipped), why));
+    }
+    if (choice != StartupChoice::NoTable)
+        OpenLipTable();
 }
 
 const LipExports& frmSpace::Lip()
@@ -283,10 +328,9 @@ QString frmSpace::SpeedText() const
 void frmSpace::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (chooserPending_) {
-        chooserPending_ = false;
-        // After the window has appeared, so the chooser opens over it.
-        QMetaObject::invokeMethod(this, &frmSpace::OpenLipTable, Qt::QueuedConnection);
+    if (startupFailure_) {
+        // After the window has appeared, so that what is offered opens over it.
+        QMetaObject::invokeMethod(this, &frmSpace::OfferStartupChoices, Qt::QueuedConnection);
     }
 }
 
@@ -330,29 +374,43 @@ void frmSpace::SetReading(const QString& reading)
 
 bool frmSpace::StartReading(const QString& reading)
 {
-    const QString refusal = StartRefusal(InputArea->text(), reading, InputArea->readingRefusal());
-    if (!refusal.isEmpty()) {
+    QString refusal = StartRefusal(InputArea->text(), reading, InputArea->readingRefusal());
+    if (refusal.isEmpty())
+        refusal = PlayReading(reading, Text1->text()).whyNot;
+    if (!refusal.isEmpty())
         ShowMessage(this, refusal);
-        return false;
-    }
-    ParseFailure why = ParseFailure::None;
-    if (ParseKana(reading, syllables, &why) != -1) {
-        ShowMessage(this, ParseRefusalMessage(why));
-        return false;
-    }
-    return PlayUtterance();
+    return refusal.isEmpty();
 }
 
-bool frmSpace::PlayUtterance()
+PlayedReading frmSpace::PlayReading(const QString& reading, const QString& speedText)
 {
     Module1& program = Program();
-    QString why;
-    const bool played = PlaySyllables(
-        syllables, program.signTable, Text1->text(), Lip(),
-        [this](int16_t steps) { Display(steps); }, program.PlaybackActive, &why);
-    if (!played)
-        ShowMessage(this, why);
+    PlayedReading played = oralis::PlayReading(reading, program.signTable, speedText, Lip(),
+                                               [this](int16_t steps) { Display(steps); }, program.PlaybackActive);
+    if (played)
+        syllables = *played.played;
     return played;
+}
+
+QString frmSpace::WordText() const
+{
+    return InputArea->text();
+}
+
+void frmSpace::ShowWord(const QString& text, const QString& reading)
+{
+    InputArea->showWord(text);
+    FuriganaTxt->setText(reading);
+}
+
+void frmSpace::SetSpeedText(const QString& speed)
+{
+    Text1->setText(speed);
+}
+
+QSizeF frmSpace::PictureSize() const
+{
+    return QSizeF(picSpace->size()) * picSpace->devicePixelRatioF();
 }
 
 void frmSpace::OpenLipTable()

@@ -3,7 +3,9 @@
 
 #include "model/KanaParser.h"
 #include "playback/Playback.h"
+#include "playback/StartupTable.h"
 #include "playback/ViewControl.h"
+#include "ui/LearnerHost.h"
 #include "ui/editor/EditorHost.h"
 
 #include <QMainWindow>
@@ -26,7 +28,7 @@ namespace oralis {
 class KanaLineEdit;
 class LipView;
 
-class frmSpace : public QMainWindow, public EditorHost {
+class frmSpace : public QMainWindow, public EditorHost, public LearnerHost {
     Q_OBJECT
 public:
     // `lip` empty: bind libLip.so by name on the first renderer call.
@@ -40,13 +42,10 @@ public:
     void Display(int16_t steps) override;
     // Writes the sign table to `path`; false with a reason when it cannot.
     bool Pattern_Save(const QString& path, QString* whyNot) override;
-    // Parses FuriganaStr (or `reading`) into the window's syllable arrays and
-    // plays it; shows the message itself and returns false when it refuses,
-    // a word box holding text without a reading included.
+    // Plays `reading` (the start command plays FuriganaStr); shows the message
+    // itself and returns false when it refuses, a word box holding text
+    // without a reading included.
     bool StartReading(const QString& reading);
-    // Plays the syllables already parsed; false (after a message) when the
-    // speed or the rest sign make playback impossible.
-    bool PlayUtterance();
     // Loads a table chosen in the file chooser; tells the user when it fails.
     // Asks first when the table holds unsaved changes.
     void OpenLipTable();
@@ -56,11 +55,22 @@ public:
     void PreviewFrame(const LipFrame& frame) override;
     QString SpeedText() const override;
 
+    // What the learner's windows use of this one.
+    QWidget& HostWindow() override { return *this; }
+    QString WordText() const override;
+    QString WordReading() const override { return FuriganaStr; }
+    void ShowWord(const QString& text, const QString& reading) override;
+    void SetSpeedText(const QString& speed) override;
+    CameraState& Camera() override { return camera; }
+    QSizeF PictureSize() const override;
+    PlayedReading PlayReading(const QString& reading, const QString& speedText) override;
+
     // Empty once start-up has bound the renderer; otherwise the reason, which
     // has already been printed and shown, and the program must end.
     const QString& StartupError() const { return startupError_; }
-    // Whether the start-up table loaded; when not, the file chooser opens as
-    // soon as the window is shown.
+    // Whether the start-up table loaded; when not, the learner is told why
+    // and offered the shipped table or the file chooser as soon as the window
+    // is shown.
     bool StartupTableLoaded() const { return tableLoaded_; }
 
     // Mouse in picSpace: a left or right press turns or zooms the view until
@@ -97,6 +107,8 @@ private:
     void BuildWidgets();
     void BuildMenus();
     void StartUp(const QString& tablePath);
+    // After a start-up table that did not load: the message and its choices.
+    void OfferStartupChoices();
     void cmdHome_Click();
     void Option1_Click(int index);
     void mnuExit_Click();
@@ -107,7 +119,7 @@ private:
     std::optional<LipExports> injectedLip_;
     QString startupError_;
     bool tableLoaded_ = false;
-    bool chooserPending_ = false;
+    std::optional<StartupTableFailure> startupFailure_;
     bool exitConfirmed_ = false;
     int wheelPending_ = 0;
 

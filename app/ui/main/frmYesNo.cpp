@@ -3,6 +3,7 @@
 #include "model/QuizTurns.h"
 
 #include "ui/Common.h"
+#include "ui/LearnerHost.h"
 #include "ui/NumberLineEdit.h"
 #include "ui/dialogs/FormBackground.h"
 
@@ -60,8 +61,8 @@ frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
 
 void frmYesNo::showEvent(QShowEvent* event)
 {
-    if (MainSpeed)
-        Text1->setText(MainSpeed->text());
+    if (Main)
+        Text1->setText(Main->SpeedText());
     // Return always means go on: left on the last button pressed, the focus
     // would let a Return after "終了" end the next quiz at once.
     Yes->setFocus();
@@ -79,8 +80,8 @@ void frmYesNo::reject()
 void frmYesNo::Answer(int16_t yn)
 {
     YN = yn;
-    if (AnswerCarriesSpeed(yn) && MainSpeed)
-        MainSpeed->setText(Text1->text());
+    if (AnswerCarriesSpeed(yn) && Main)
+        Main->SetSpeedText(Text1->text());
     if (yn == kQuizStop)
         QDialog::reject();
     else

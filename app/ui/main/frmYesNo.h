@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace oralis {
 
+class LearnerHost;
+
 class frmYesNo : public QDialog {
     Q_OBJECT
 public:
@@ -20,9 +22,9 @@ public:
     // window), 2 again ("再表示"). Starts at 0 and keeps its value between
     // showings.
     int16_t YN = 0;
-    // The main window's speed box: copied in on every showing, copied back by
-    // "繼續" and "再表示" only. The dialog works without one.
-    QLineEdit* MainSpeed = nullptr;
+    // The main window, whose speed is copied in on every showing and copied
+    // back by "繼續" and "再表示" only. The dialog works without one.
+    LearnerHost* Main = nullptr;
 
     QPushButton* Yes = nullptr;
     QPushButton* No = nullptr;

@@ -1,14 +1,12 @@
 #include "ui/practice/frmPractice.h"
 
-#include "model/KanaParser.h"
-#include "model/NumericText.h"
 #include "model/ProgramState.h"
-#include "playback/Playback.h"
+#include "model/WordList.h"
 #include "ui/Common.h"
+#include "ui/LearnerHost.h"
 #include "ui/NumberLineEdit.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/main/KanaLineEdit.h"
-#include "ui/main/frmSpace.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -33,20 +31,20 @@ const QString kOtherList = QStringLiteral("Other list file…");
 
 }  // namespace
 
-void OpenPractice(frmSpace& main)
+void OpenPractice(LearnerHost& host)
 {
-    auto* practice = main.findChild<frmPractice*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* practice = host.HostWindow().findChild<frmPractice*>(QString(), Qt::FindDirectChildrenOnly);
     if (!practice)
-        practice = new frmPractice(main);
+        practice = new frmPractice(host);
     practice->show();
     practice->raise();
     practice->activateWindow();
 }
 
-frmPractice::frmPractice(frmSpace& main)
-    : QWidget(&main, Qt::Window)
-    , main_(main)
-    , random_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
+frmPractice::frmPractice(LearnerHost& host)
+    : QWidget(&host.HostWindow(), Qt::Window)
+    , host_(host)
+    , starter_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
 {
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(QStringLiteral("解答練習"));
@@ -97,7 +95,7 @@ void frmPractice::BuildWidgets()
     // As large as the main window's word box: the learner reads it back.
     named(AnswerTxt, "AnswerTxt", kTextFont, 12.0);
     connect(AnswerTxt, &QLineEdit::returnPressed, this, [this] {
-        if (session_ && session_->phase() == PracticeSession::Phase::Judged)
+        if (Session() && Session()->phase() == PracticeSession::Phase::Judged)
             GoOn();
         else
             Answer();
@@ -176,57 +174,35 @@ void frmPractice::ListChosen(int index)
 
 void frmPractice::TellHistoryNotice()
 {
-    const QString notice = history_.takeNotice();
+    const QString notice = starter_.history().takeNotice();
     if (!notice.isEmpty())
         ShowMessage(this, notice);
 }
 
 void frmPractice::StartSession()
 {
-    const QString path = cmbList->currentData().toString();
-    WordList words;
     QString why;
-    if (path.isEmpty() || !LoadWordList({path}, words, nullptr, &why) || words.size() == 0) {
-        const QString message = QStringLiteral("Word list not loaded");
-        ShowMessage(this, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
-        return;
-    }
-    const SignTable& table = Program().signTable;
-    const std::optional<PlaybackPlan> start = BeginPlan(table, main_.Text1->text(), &why);
-    if (!start) {
+    const bool started = starter_.start(cmbList->currentData().toString(), cmbList->currentText(),
+                                        NumWordsTxt->text(), Program().signTable, host_.SpeedText(),
+                                        QDateTime::currentDateTime(), &why);
+    TellHistoryNotice();
+    if (!started) {
         ShowMessage(this, why);
         return;
     }
-    if (!historyOpened_) {
-        historyOpened_ = true;
-        history_.open();
-    }
-    const QString listName = cmbList->currentText();
-    const QDateTime now = QDateTime::currentDateTime();
-    const int number = history_.startSession(listName, now);
-    TellHistoryNotice();
-
-    const int wanted = std::max(1, static_cast<int>(NumericPrefix(NumWordsTxt->text())));
-    std::vector<PracticeWord> drawn = DrawPracticeWords(words, wanted, history_, number, table, *start, random_);
-    if (drawn.empty()) {
-        ShowMessage(this, QStringLiteral("No word of this list can be played"));
-        return;
-    }
-    lookalikes_.emplace(*start);
-    lookalikes_->add(words, listName, table);
-    session_ = std::make_unique<PracticeSession>(std::move(drawn), listName, number, &history_, now);
     ScoreLbl->clear();
     BeginTurn();
 }
 
 void frmPractice::BeginTurn()
 {
+    PracticeSession& session = *starter_.session();
     VerdictLbl->setText(QStringLiteral("Word %1 of %2: what did the lips say?")
-                            .arg(session_->turn() + 1)
-                            .arg(session_->count()));
+                            .arg(session.turn() + 1)
+                            .arg(session.count()));
     DiffLbl->clear();
     QString why;
-    const bool playable = session_->begin(Program().signTable, main_.Text1->text(), &why);
+    const bool playable = session.begin(Program().signTable, host_.SpeedText(), &why);
     UpdateButtons();
     AnswerTxt->clear();
     AnswerTxt->setFocus(Qt::OtherFocusReason);
@@ -234,71 +210,66 @@ void frmPractice::BeginTurn()
         ShowMessage(this, why);
         return;
     }
-    PlayWord(false, main_.Text1->text());
+    PlayWord(false, host_.SpeedText());
 }
 
 void frmPractice::PlayWord(bool withText, const QString& speed)
 {
-    const PracticeWord* word = session_ ? session_->current() : nullptr;
+    const PracticeWord* word = Session() ? Session()->current() : nullptr;
     if (!word)
         return;
-    main_.InputArea->showWord(withText ? word->display : QString());
-    main_.FuriganaTxt->setText(withText ? word->reading : QString());
-    ParseFailure failure = ParseFailure::None;
-    if (ParseKana(word->reading, main_.syllables, &failure) == 0) {
-        ShowMessage(this, ParseRefusalMessage(failure));
-        return;
-    }
-    Module1& program = Program();
-    QString why;
-    if (!PlaySyllables(main_.syllables, program.signTable, speed, main_.Lip(),
-                       [this](int16_t steps) { main_.Display(steps); }, program.PlaybackActive, &why))
-        ShowMessage(this, why);
+    host_.ShowWord(withText ? word->display : QString(), withText ? word->reading : QString());
+    if (const PlayedReading played = host_.PlayReading(word->reading, speed); !played)
+        ShowMessage(this, played.whyNot);
 }
 
 void frmPractice::Answer()
 {
-    if (!session_ || session_->phase() != PracticeSession::Phase::Watching)
+    PracticeSession* session = starter_.session();
+    if (!session || session->phase() != PracticeSession::Phase::Watching)
         return;
     // The box's reading of a text shown there from outside would be stale;
     // a typed answer always announces its own.
-    Show(session_->judge(AnswerTxt->text(), AnswerTxt->reading(), Program().signTable,
-                         lookalikes_ ? &*lookalikes_ : nullptr, QDateTime::currentDateTime()));
+    Show(session->judge(AnswerTxt->text(), AnswerTxt->reading(), Program().signTable, starter_.lookalikes(),
+                        QDateTime::currentDateTime()));
 }
 
 void frmPractice::Skip()
 {
-    if (!session_ || session_->phase() != PracticeSession::Phase::Watching)
+    PracticeSession* session = starter_.session();
+    if (!session || session->phase() != PracticeSession::Phase::Watching)
         return;
-    Show(session_->skip(lookalikes_ ? &*lookalikes_ : nullptr, QDateTime::currentDateTime()));
+    Show(session->skip(starter_.lookalikes(), QDateTime::currentDateTime()));
 }
 
 void frmPractice::Show(const AnswerVerdict* verdict)
 {
     if (!verdict)
         return;
-    VerdictLbl->setText(VerdictText(*verdict, *session_->current(), AnswerTxt->text()));
+    VerdictLbl->setText(VerdictText(*verdict, *Session()->current(), AnswerTxt->text()));
     DiffLbl->setText(DiffText(*verdict));
     TellHistoryNotice();
     UpdateButtons();
-    PlayWord(true, main_.Text1->text());
+    PlayWord(true, host_.SpeedText());
 }
 
 void frmPractice::Replay(bool slow)
 {
-    if (!session_ || session_->phase() == PracticeSession::Phase::Finished)
+    PracticeSession* session = starter_.session();
+    if (!session || session->phase() == PracticeSession::Phase::Finished)
         return;
-    session_->replayed();
-    const QString speed = main_.Text1->text();
-    PlayWord(session_->phase() == PracticeSession::Phase::Judged, slow ? HalfSpeedText(speed) : speed);
+    session->replayed();
+    const QString speed = host_.SpeedText();
+    PlayWord(session->phase() == PracticeSession::Phase::Judged, slow ? HalfSpeedText(speed) : speed);
     AnswerTxt->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmPractice::GoOn()
 {
-    session_->goOn();
-    if (session_->phase() == PracticeSession::Phase::Finished) {
-        ScoreLbl->setText(ScoreText(*session_));
+    PracticeSession& session = *starter_.session();
+    session.goOn();
+    if (session.phase() == PracticeSession::Phase::Finished) {
+        ScoreLbl->setText(ScoreText(session));
         VerdictLbl->setText(QStringLiteral("Session over"));
         DiffLbl->clear();
         UpdateButtons();
@@ -310,11 +281,11 @@ void frmPractice::GoOn()
 void frmPractice::UpdateButtons()
 {
     using Phase = PracticeSession::Phase;
-    const Phase phase = session_ ? session_->phase() : Phase::Finished;
+    const Phase phase = Session() ? Session()->phase() : Phase::Finished;
     const bool open = phase != Phase::Finished;
     cmdReplay->setEnabled(open);
     cmdSlow->setEnabled(open);
-    cmdSkip->setEnabled(phase == Phase::Watching && session_->pattern());
+    cmdSkip->setEnabled(phase == Phase::Watching && Session()->pattern());
     AnswerTxt->setEnabled(open);
 }
 

@@ -4,16 +4,10 @@
 // and forwards the learner's input.
 #pragma once
 
-#include "model/History.h"
-#include "model/WordList.h"
-#include "playback/LipPattern.h"
 #include "playback/PracticeSession.h"
 
-#include <QRandomGenerator>
 #include <QString>
 #include <QWidget>
-#include <memory>
-#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -21,20 +15,20 @@ class QPushButton;
 
 namespace oralis {
 
-class frmSpace;
 class KanaLineEdit;
+class LearnerHost;
 class NumberLineEdit;
 
 class frmPractice : public QWidget {
     Q_OBJECT
 public:
-    explicit frmPractice(frmSpace& main);
+    explicit frmPractice(LearnerHost& host);
     ~frmPractice() override;
 
     // Adds a list file to cmbList (once) and selects it.
     void SelectListFile(const QString& path);
     // The session in progress or just finished; null before the first.
-    const PracticeSession* Session() const { return session_.get(); }
+    const PracticeSession* Session() const { return starter_.session(); }
 
     QComboBox* cmbList = nullptr;
     NumberLineEdit* NumWordsTxt = nullptr;
@@ -63,16 +57,12 @@ private:
     void UpdateButtons();
     void TellHistoryNotice();
 
-    frmSpace& main_;
-    HistoryStore history_;
-    bool historyOpened_ = false;
-    std::unique_ptr<PracticeSession> session_;
-    std::optional<LookalikeIndex> lookalikes_;
-    QRandomGenerator random_;
+    LearnerHost& host_;
+    PracticeStarter starter_;
     int lastListIndex_ = 0;
 };
 
 // Opens the practice window, made on first use and kept with its state.
-void OpenPractice(frmSpace& main);
+void OpenPractice(LearnerHost& host);
 
 }  // namespace oralis

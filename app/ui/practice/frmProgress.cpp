@@ -3,7 +3,7 @@
 #include "model/History.h"
 #include "playback/PracticeSession.h"
 #include "ui/Common.h"
-#include "ui/main/frmSpace.h"
+#include "ui/LearnerHost.h"
 
 #include <QChart>
 #include <QChartView>
@@ -24,11 +24,11 @@ constexpr int kConfusionsShown = 5;
 
 }  // namespace
 
-void OpenProgress(frmSpace& main)
+void OpenProgress(LearnerHost& host)
 {
-    auto* progress = main.findChild<frmProgress*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* progress = host.HostWindow().findChild<frmProgress*>(QString(), Qt::FindDirectChildrenOnly);
     if (!progress)
-        progress = new frmProgress(&main);
+        progress = new frmProgress(&host.HostWindow());
     progress->Refresh();
     progress->show();
     progress->raise();

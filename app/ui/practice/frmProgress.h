@@ -10,7 +10,7 @@ class QChartView;
 
 namespace oralis {
 
-class frmSpace;
+class LearnerHost;
 
 class frmProgress : public QWidget {
     Q_OBJECT
@@ -27,6 +27,6 @@ public:
 };
 
 // Opens the progress view with what the history holds now.
-void OpenProgress(frmSpace& main);
+void OpenProgress(LearnerHost& host);
 
 }  // namespace oralis

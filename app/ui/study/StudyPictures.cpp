@@ -3,13 +3,14 @@
 #include "playback/RendererShape.h"
 #include "playback/ViewControl.h"
 #include "ui/Common.h"
-#include "ui/main/frmSpace.h"
+#include "ui/LearnerHost.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
 #include <QScreen>
+#include <QWidget>
 #include <QWindow>
 
 namespace oralis {
@@ -42,18 +43,18 @@ protected:
     void paintEvent(QPaintEvent*) override {}
 };
 
-StudyPictures::StudyPictures(frmSpace& main) : main_(main), canvas_(std::make_unique<StillCanvas>()) {}
+StudyPictures::StudyPictures(LearnerHost& host) : host_(host), canvas_(std::make_unique<StillCanvas>()) {}
 
 StudyPictures::~StudyPictures() = default;
 
 QList<QImage> StudyPictures::Draw(const std::vector<std::optional<LipFrame>>& frames)
 {
     QList<QImage> pictures;
-    const LipExports& lip = main_.Lip();
+    const LipExports& lip = host_.Lip();
     const RendererShape shown = RendererShapeNow();
 
     // Read back, the window must lie on the screen: at the main window's corner.
-    canvas_->move(main_.geometry().topLeft());
+    canvas_->move(host_.HostWindow().geometry().topLeft());
     canvas_->show();
     QElapsedTimer waited;
     waited.start();

@@ -15,11 +15,11 @@
 
 namespace oralis {
 
-class frmSpace;
+class LearnerHost;
 
 class StudyPictures {
 public:
-    explicit StudyPictures(frmSpace& main);
+    explicit StudyPictures(LearnerHost& host);
     ~StudyPictures();
 
     // One picture of kStripPicture's size per frame, seen from the front and
@@ -32,7 +32,7 @@ public:
     QImage Strip(const std::vector<StripColumn>& columns, int rows);
 
 private:
-    frmSpace& main_;
+    LearnerHost& host_;
     std::unique_ptr<class StillCanvas> canvas_;
 };
 

@@ -3,22 +3,18 @@
 #include "model/MouthShape.h"
 #include "model/ProgramState.h"
 #include "model/TextFile.h"
-#include "model/WordList.h"
 #include "playback/StudyStrip.h"
-#include "playback/Verdict.h"
 #include "playback/ViewControl.h"
 #include "ui/Common.h"
+#include "ui/LearnerHost.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/main/KanaLineEdit.h"
-#include "ui/main/LipView.h"
-#include "ui/main/frmSpace.h"
 #include "ui/study/StudyPictures.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +44,15 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& caption)
     return b;
 }
 
+// The word-sized texts: the caption of a step, the comparison, the look-alikes.
+QLabel* WordLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(NamedFont(kTextFont, kWordPointSize));
+    return label;
+}
+
 // A reading shown beside its word box, never typed into.
 QLineEdit* ReadingBox(QWidget* parent, const char* name)
 {
@@ -61,19 +66,23 @@ QLineEdit* ReadingBox(QWidget* parent, const char* name)
 
 }  // namespace
 
-void OpenStudy(frmSpace& main)
+void OpenStudy(LearnerHost& host)
 {
-    auto* study = main.findChild<frmStudy*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* study = host.HostWindow().findChild<frmStudy*>(QString(), Qt::FindDirectChildrenOnly);
     if (!study)
-        study = new frmStudy(main);
+        study = new frmStudy(host);
     study->show();
     study->raise();
     study->activateWindow();
     study->FillFromMain();
 }
 
-frmStudy::frmStudy(frmSpace& main)
-    : QWidget(&main, Qt::Window), main_(main), pictures_(std::make_unique<StudyPictures>(main))
+frmStudy::frmStudy(LearnerHost& host)
+    : QWidget(&host.HostWindow(), Qt::Window)
+    , host_(host)
+    , pictures_(std::make_unique<StudyPictures>(host))
+    , session_(Program().signTable,
+               StudyPlayer{host.Lip(), [&host](int16_t steps) { host.Display(steps); }, Program().PlaybackActive})
 {
     setObjectName(QStringLiteral("frmStudy"));
     setWindowTitle(QStringLiteral("学習"));
@@ -89,7 +98,7 @@ void frmStudy::BuildWidgets()
     auto* words = new QGridLayout;
     top->addLayout(words);
     const auto wordRow = [&](int row, const QString& caption, KanaLineEdit*& box, const char* boxName,
-                             QLineEdit*& reading, const char* readingName, QString& into) {
+                             QLineEdit*& reading, const char* readingName, StudySession::Word word) {
         auto* label = new QLabel(caption, this);
         label->setFont(NamedFont(kTextFont));
         words->addWidget(label, row, 0);
@@ -99,16 +108,17 @@ void frmStudy::BuildWidgets()
         words->addWidget(box, row, 1);
         reading = ReadingBox(this, readingName);
         words->addWidget(reading, row, 2);
+        KanaLineEdit* typed = box;
         QLineEdit* shown = reading;
-        connect(box, &KanaLineEdit::readingChanged, this, [this, shown, &into](const QString& r) {
-            into = r;
+        connect(box, &KanaLineEdit::readingChanged, this, [this, typed, shown, word](const QString& r) {
+            session_.setWord(word, typed->text(), r, typed->readingRefusal());
             shown->setText(r);
-            // Another word: stepping starts again from rest.
-            cursor_.reset();
         });
     };
-    wordRow(0, QStringLiteral("單語 A"), InputAreaA, "InputAreaA", FuriganaTxtA, "FuriganaTxtA", readingA_);
-    wordRow(1, QStringLiteral("單語 B"), InputAreaB, "InputAreaB", FuriganaTxtB, "FuriganaTxtB", readingB_);
+    wordRow(0, QStringLiteral("單語 A"), InputAreaA, "InputAreaA", FuriganaTxtA, "FuriganaTxtA",
+            StudySession::Word::A);
+    wordRow(1, QStringLiteral("單語 B"), InputAreaB, "InputAreaB", FuriganaTxtB, "FuriganaTxtB",
+            StudySession::Word::B);
 
     auto* controls = new QHBoxLayout;
     top->addLayout(controls);
@@ -140,9 +150,7 @@ void frmStudy::BuildWidgets()
     connect(new QShortcut(QKeySequence(Qt::Key_Left), this), &QShortcut::activated, this,
             &frmStudy::cmdStepBack_Click);
 
-    ShapeLbl = new QLabel(this);
-    ShapeLbl->setObjectName(QStringLiteral("ShapeLbl"));
-    ShapeLbl->setFont(NamedFont(kTextFont, kWordPointSize));
+    ShapeLbl = WordLabel(this, "ShapeLbl");
     ShapeLbl->setTextFormat(Qt::RichText);
     ShapeLbl->setMinimumHeight(60);
     top->addWidget(ShapeLbl);
@@ -178,14 +186,10 @@ void frmStudy::BuildWidgets()
 
     auto* results = new QHBoxLayout;
     top->addLayout(results);
-    CompareLbl = new QLabel(this);
-    CompareLbl->setObjectName(QStringLiteral("CompareLbl"));
-    CompareLbl->setFont(NamedFont(kTextFont, kWordPointSize));
+    CompareLbl = WordLabel(this, "CompareLbl");
     CompareLbl->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     results->addWidget(CompareLbl, 1);
-    LookalikeLbl = new QLabel(this);
-    LookalikeLbl->setObjectName(QStringLiteral("LookalikeLbl"));
-    LookalikeLbl->setFont(NamedFont(kTextFont, kWordPointSize));
+    LookalikeLbl = WordLabel(this, "LookalikeLbl");
     LookalikeLbl->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     LookalikeLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
     results->addWidget(LookalikeLbl, 1);
@@ -203,12 +207,11 @@ void frmStudy::BuildWidgets()
 
 void frmStudy::FillFromMain()
 {
-    InputAreaA->setText(main_.InputArea->text());
+    InputAreaA->setText(host_.WordText());
     // The main window's reading wins over a new reading of its text: it may
     // come from the input method's composition (今日 as ｷｮｳ or ｺﾝﾆﾁ).
-    readingA_ = main_.FuriganaStr;
-    FuriganaTxtA->setText(readingA_);
-    cursor_.reset();
+    session_.setReading(StudySession::Word::A, host_.WordReading());
+    FuriganaTxtA->setText(session_.reading(StudySession::Word::A));
 
     std::vector<std::optional<LipFrame>> frames;
     for (BasicShape s : kTaughtShapes)
@@ -221,46 +224,18 @@ void frmStudy::FillFromMain()
     cmdStepNext->setFocus();
 }
 
-std::optional<LipPattern> frmStudy::PatternOf(KanaLineEdit* box, const QString& reading, const QString& name)
+void frmStudy::Tell(const QString& why)
 {
-    const QString refusal = StartRefusal(box->text(), reading, box->readingRefusal());
-    if (!refusal.isEmpty()) {
-        ShowMessage(this, refusal);
-        return std::nullopt;
-    }
-    if (reading.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Type word %1 first").arg(name));
-        return std::nullopt;
-    }
-    QString why;
-    std::optional<LipPattern> p = PatternOfReading(reading, Program().signTable, main_.Text1->text(), &why);
-    if (!p)
+    if (!why.isEmpty())
         ShowMessage(this, why);
-    return p;
-}
-
-bool frmStudy::EnsureCursor()
-{
-    if (cursor_ && !cursor_->atStart())
-        return true;
-    std::optional<LipPattern> p = PatternOf(InputAreaA, readingA_, QStringLiteral("A"));
-    if (!p)
-        return false;
-    cursor_.emplace(std::move(*p));
-    return true;
 }
 
 void frmStudy::Step(bool forward)
 {
-    if (busy_ || !EnsureCursor())
-        return;
-    const LipFrame before = cursor_->shownFrame();
-    std::optional<StepMove> move = forward ? cursor_->next() : cursor_->back();
-    if (!move)
-        return;
-    StartFromShown(*move, before);
-    PlayMove(*move, main_.Lip(), [this](int16_t steps) { main_.Display(steps); }, Program().PlaybackActive);
-    ShowStep();
+    QString why;
+    if (const std::optional<StudyShown> shown = session_.step(forward, host_.SpeedText(), &why))
+        Show(*shown);
+    Tell(why);
 }
 
 void frmStudy::cmdStepNext_Click()
@@ -273,10 +248,10 @@ void frmStudy::cmdStepBack_Click()
     Step(false);
 }
 
-void frmStudy::ShowStep()
+void frmStudy::Show(const StudyShown& shown)
 {
-    ShapeLbl->setText(StepCaptionHtml(*cursor_, Program().signTable, QStringLiteral("A")));
-    ShowOutline(OutlinedShape(*cursor_));
+    ShapeLbl->setText(shown.caption);
+    ShowOutline(shown.outlined);
 }
 
 void frmStudy::ShowOutline(std::optional<int> taught)
@@ -285,105 +260,75 @@ void frmStudy::ShowOutline(std::optional<int> taught)
         picShape[i]->setStyleSheet(taught == static_cast<int>(i) ? kOutlined : kPlain);
 }
 
-void frmStudy::Play(StepCursor& cursor, const QString& word)
-{
-    // Playback keeps the event loop waiting, so the captions are painted at once.
-    PlayToEnd(cursor, main_.Lip(), [this](int16_t steps) { main_.Display(steps); }, Program().PlaybackActive,
-              [&] {
-                  ShapeLbl->setText(StepCaptionHtml(cursor, Program().signTable, word));
-                  ShowOutline(OutlinedShape(cursor));
-                  repaint();
-              });
-}
-
 void frmStudy::cmdPlayAll_Click()
 {
-    if (busy_ || !EnsureCursor())
-        return;
-    busy_ = true;
+    // Playback keeps the event loop waiting, so the captions are painted at once.
+    const auto paintNow = [this](const StudyShown& shown) {
+        Show(shown);
+        repaint();
+    };
     QPointer<frmStudy> alive(this);
-    while (true) {
-        Play(*cursor_, QStringLiteral("A"));
+    const auto between = [&] {
+        using Repeat = StudySession::Repeat;
         if (!chkLoop->isChecked())
-            break;
+            return Repeat::Stop;
         // Between repeats the window is usable: chkLoop can be unchecked.
         QCoreApplication::processEvents();
         if (!alive)
-            return;
-        if (!chkLoop->isChecked() || !isVisible() || !main_.isVisible() || !cursor_)
-            break;
-        cursor_->restart();
-    }
-    busy_ = false;
+            return Repeat::Closed;
+        return chkLoop->isChecked() && isVisible() && host_.HostWindow().isVisible() ? Repeat::Again : Repeat::Stop;
+    };
+    QString why;
+    session_.playAll(host_.SpeedText(), paintNow, between, &why);
+    if (alive)
+        Tell(why);
 }
 
 void frmStudy::cmdCompare_Click()
 {
-    if (busy_)
+    QString why;
+    const std::optional<StudyComparison> compared = session_.compare(host_.SpeedText(), [this](const StudyShown& shown) {
+        Show(shown);
+        repaint();
+    }, &why);
+    Tell(why);
+    if (!compared)
         return;
-    const std::optional<LipPattern> a = PatternOf(InputAreaA, readingA_, QStringLiteral("A"));
-    if (!a)
-        return;
-    const std::optional<LipPattern> b = PatternOf(InputAreaB, readingB_, QStringLiteral("B"));
-    if (!b)
-        return;
-    busy_ = true;
-    StepCursor playA(*a);
-    Play(playA, QStringLiteral("A"));
-    StepCursor playB(*b);
-    Play(playB, QStringLiteral("B"));
-    // The picture now shows B: stepping through A starts again from rest.
-    cursor_.reset();
-    CompareLbl->setText(CompareText(*a, *b));
-    picCompare->setPixmap(QPixmap::fromImage(pictures_->Strip(ComparisonStrip(*a, *b), 2)));
-    busy_ = false;
+    CompareLbl->setText(compared->text);
+    picCompare->setPixmap(QPixmap::fromImage(pictures_->Strip(compared->strip, 2)));
 }
 
 void frmStudy::cmdLookalikes_Click()
 {
-    const std::optional<LipPattern> a = PatternOf(InputAreaA, readingA_, QStringLiteral("A"));
-    if (!a)
-        return;
-    const SignTable& table = Program().signTable;
-    // Made for each question: the table or the speed may have changed since.
-    LookalikeIndex index(a->plan);
-    for (const QString& path : ShippedWordLists(ProgramFolder())) {
-        WordList list;
-        if (LoadWordList({path}, list))
-            index.add(list, QFileInfo(path).fileName(), table);
-    }
-    LookalikeLbl->setText(LookalikeText(a->reading, index.lookingLike(*a)));
+    QString why;
+    if (const std::optional<QString> text = session_.lookalikes(host_.SpeedText(), ProgramFolder(), &why))
+        LookalikeLbl->setText(*text);
+    Tell(why);
 }
 
 void frmStudy::cmdCloseUp_Click()
 {
-    const qreal ratio = main_.picSpace->devicePixelRatioF();
-    main_.camera.FieldOfView = CloseUpFieldOfView(Program().signTable, main_.camera.CameraDistance,
-                                           static_cast<float>(main_.picSpace->width() * ratio),
-                                           static_cast<float>(main_.picSpace->height() * ratio));
-    main_.Display(0);
+    CameraState& camera = host_.Camera();
+    const QSizeF picture = host_.PictureSize();
+    camera.FieldOfView = CloseUpFieldOfView(Program().signTable, camera.CameraDistance,
+                                            static_cast<float>(picture.width()), static_cast<float>(picture.height()));
+    host_.Display(0);
 }
 
 void frmStudy::cmdExportStrip_Click()
 {
-    const std::optional<LipPattern> a = PatternOf(InputAreaA, readingA_, QStringLiteral("A"));
-    if (!a)
-        return;
-    std::vector<StripColumn> columns;
-    for (const StripCell& cell : WordStrip(*a))
-        columns.push_back({cell, std::nullopt, false});
-    Export(pictures_->Strip(columns, 1));
+    QString why;
+    if (const auto strip = session_.wordStrip(host_.SpeedText(), &why))
+        Export(pictures_->Strip(*strip, 1));
+    Tell(why);
 }
 
 void frmStudy::cmdExportCompare_Click()
 {
-    const std::optional<LipPattern> a = PatternOf(InputAreaA, readingA_, QStringLiteral("A"));
-    if (!a)
-        return;
-    const std::optional<LipPattern> b = PatternOf(InputAreaB, readingB_, QStringLiteral("B"));
-    if (!b)
-        return;
-    Export(pictures_->Strip(ComparisonStrip(*a, *b), 2));
+    QString why;
+    if (const auto strip = session_.comparisonStrip(host_.SpeedText(), &why))
+        Export(pictures_->Strip(*strip, 2));
+    Tell(why);
 }
 
 void frmStudy::Export(const QImage& image)
@@ -403,9 +348,10 @@ void frmStudy::Export(const QImage& image)
 
 void frmStudy::SetSpeed(int preset)
 {
-    const double refresh = main_.picSpace->screen() ? main_.picSpace->screen()->refreshRate() : 0.0;
-    main_.Text1->setText(PresetSpeedText(kSpeedPresets[static_cast<size_t>(preset)].moraePerSecond, refresh));
-    cursor_.reset();
+    const QScreen* screen = host_.HostWindow().screen();
+    const double refresh = screen ? screen->refreshRate() : 0.0;
+    host_.SetSpeedText(PresetSpeedText(kSpeedPresets[static_cast<size_t>(preset)].moraePerSecond, refresh));
+    session_.restart();
 }
 
 void frmStudy::closeEvent(QCloseEvent* event)

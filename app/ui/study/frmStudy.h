@@ -3,8 +3,7 @@
 // exports the shapes as pictures for worksheets.
 #pragma once
 
-#include "playback/LipPattern.h"
-#include "playback/StudySteps.h"
+#include "playback/StudySession.h"
 
 #include <QImage>
 #include <QString>
@@ -20,14 +19,14 @@ class QPushButton;
 
 namespace oralis {
 
-class frmSpace;
 class KanaLineEdit;
+class LearnerHost;
 class StudyPictures;
 
 class frmStudy : public QWidget {
     Q_OBJECT
 public:
-    explicit frmStudy(frmSpace& main);
+    explicit frmStudy(LearnerHost& host);
     ~frmStudy() override;
 
     // Word box A takes the main window's word and reading; the pictures of
@@ -48,25 +47,18 @@ protected:
 
 private:
     void BuildWidgets();
-    // The pattern of a word box, or empty after telling the user why not.
-    std::optional<LipPattern> PatternOf(KanaLineEdit* box, const QString& reading, const QString& name);
-    // A cursor over word A, made anew at the start of the word, so that a
-    // change of the word, the speed or the table counts from there.
-    bool EnsureCursor();
     void Step(bool forward);
-    void ShowStep();
+    void Show(const StudyShown& shown);
     void ShowOutline(std::optional<int> taught);
+    // Tells the learner `why` something was refused; nothing when it is empty.
+    void Tell(const QString& why);
     void SetSpeed(int preset);
     // Asks for a PNG name and writes `image` there.
     void Export(const QImage& image);
-    void Play(StepCursor& cursor, const QString& word);
 
-    frmSpace& main_;
+    LearnerHost& host_;
     std::unique_ptr<StudyPictures> pictures_;
-    std::optional<StepCursor> cursor_;
-    QString readingA_;
-    QString readingB_;
-    bool busy_ = false;
+    StudySession session_;
 
     KanaLineEdit* InputAreaA = nullptr;
     QLineEdit* FuriganaTxtA = nullptr;
@@ -89,7 +81,7 @@ private:
     QPushButton* cmdExportCompare = nullptr;
 };
 
-// Shows the one study window of `main` (made on first use), modeless.
-void OpenStudy(frmSpace& main);
+// Shows the one study window of `host` (made on first use), modeless.
+void OpenStudy(LearnerHost& host);
 
 }  // namespace oralis

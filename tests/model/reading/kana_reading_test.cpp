@@ -1,25 +1,15 @@
 #include "model/KanaReading.h"
 
+#include "ReadingCase.h"
+
 #include <gtest/gtest.h>
 
 using namespace oralis;
 
 namespace {
 
-std::optional<QString> Some(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
-
-struct Case {
-    const char16_t* text;
-    const char16_t* reading;  // nullptr: no reading of its own
-};
-
-void PrintTo(const Case& c, std::ostream* os)
-{
-    *os << QString::fromUtf16(c.text).toStdString();
-}
+using oralis::tests::Some;
+using Case = oralis::tests::ReadingCase;
 
 QString Q(const char16_t* s)
 {

@@ -1,20 +1,15 @@
 #include "model/MecabReading.h"
 
+#include "ReadingCase.h"
+
 #include <gtest/gtest.h>
 
 using namespace oralis;
 
 namespace {
 
-std::optional<QString> Some(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
-
-struct Case {
-    const char16_t* text;
-    const char16_t* reading;
-};
+using oralis::tests::Some;
+using Case = oralis::tests::ReadingCase;
 
 TEST(MecabReading, PronunciationOfKanjiWords)
 {

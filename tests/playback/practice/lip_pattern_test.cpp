@@ -140,6 +140,7 @@ TEST(Verdict, JudgesAnswersAgainstTheWord)
         {u"ﾏﾄﾞ", u"窓", u"まど", u"ﾏﾄﾞ", Verdict::Correct, {}},
         {u"ｵﾊﾖｰ", u"おはよう", u"おはよう", u"ｵﾊﾖｳ", Verdict::Correct, {}},
         {u"ﾏﾄﾞ", u"窓", u"窓", u"", Verdict::Correct, {}},  // the display text, whatever its reading
+        {u"ﾏﾄﾞ", u"窓", u" 窓\u3000", u"", Verdict::Correct, {}},  // blanks around it
         {u"ﾏﾄﾞ", u"窓", u"孫", u"ﾏｺﾞ", Verdict::Lookalike, {}},
         {u"ﾏﾄﾞ", u"窓", u"など", u"ﾅﾄﾞ", Verdict::Wrong, {QStringLiteral("ﾏ (閉じた口) read as ﾅ (あ)")}},
         {u"ｶｯﾀ", u"勝った", u"かた", u"ｶﾀ", Verdict::Wrong, {QStringLiteral("ｯ (促音) not seen")}},

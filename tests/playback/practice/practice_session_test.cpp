@@ -1,6 +1,7 @@
 #include "ShippedData.h"
 #include "playback/PracticeSession.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -101,6 +102,50 @@ TEST(PracticeSession, DrawLeavesOutWordsThatCannotBePlayed)
     const std::vector<PracticeWord> drawn = DrawPracticeWords(list, 10, off, 0, ShippedTable(), *start, random);
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].display, u"魚"_qs);
+}
+
+TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
+{
+    QTemporaryDir dir;
+    // The learner's real history stays untouched.
+    qputenv("XDG_DATA_HOME", dir.path().toUtf8());
+    const auto list = [&](const char* name, const QByteArray& lines) {
+        QFile f(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(lines);
+        return f.fileName();
+    };
+    const QString three = list("three.txt", "ﾏﾄﾞ,窓\nｻｶﾅ,魚\nｶｻ,傘\n");
+    const QString notKana = list("latin.txt", "abc,abc\n");
+    const struct {
+        QString path;
+        const char* count;
+        const char* speed;
+        int drawn;  // 0: refused
+        const char* message;
+    } cases[] = {
+        {three, "2", "500", 2, ""},
+        {three, "0", "500", 1, ""},
+        {three, "9", "500", 3, ""},
+        {dir.filePath(u"absent.txt"_qs), "2", "500", 0, "Word list not loaded"},
+        {list("empty.txt", ""), "2", "500", 0, "Word list not loaded"},
+        {notKana, "2", "500", 0, "No word of this list can be played"},
+        {three, "2", "0", 0, "Speed must be a number above 0"},
+    };
+    PracticeStarter starter(7);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString() + " " + c.count + " " + c.speed);
+        QString why;
+        const bool started = starter.start(c.path, u"list"_qs, QString::fromLatin1(c.count), ShippedTable(),
+                                           QString::fromLatin1(c.speed), QDateTime::currentDateTime(), &why);
+        EXPECT_EQ(started, c.drawn > 0);
+        EXPECT_EQ(why.left(qstrlen(c.message)).toStdString(), c.message);
+        if (started) {
+            EXPECT_EQ(starter.session()->count(), c.drawn);
+            EXPECT_EQ(starter.lookalikes()->size(), 3);
+        }
+    }
+    EXPECT_TRUE(starter.history().isOn());
 }
 
 }  // namespace
