@@ -1,8 +1,10 @@
 #include "model/MecabReading.h"
 
 #include "model/KanaReading.h"
+#include "model/NumberReading.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <dlfcn.h>
 #include <mecab.h>
@@ -168,6 +170,80 @@ std::optional<QString> MecabReader::spokenKana(QStringView kana)
     if (!IsKanaText(kana))
         return std::nullopt;
     return reading(FullWidthHiragana(kana));
+}
+
+namespace {
+
+bool IsDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'０' && c <= u'９');
+}
+
+// Where the number that starts at `from` ends, with the counter after it when
+// the word box reads the two together (3時 ｻﾝｼﾞ).
+qsizetype NumberEnd(QStringView text, qsizetype from)
+{
+    qsizetype end = from;
+    while (end < text.size() && (IsDigit(text[end]) || QStringView(u",，万億兆").contains(text[end])))
+        ++end;
+    while (end > from + 1 && !IsDigit(text[end - 1]) && !QStringView(u"万億兆").contains(text[end - 1]))
+        --end;  // a separator after the number is punctuation
+    if (end < text.size() && !IsKanaText(text.mid(end, 1))) {
+        const auto none = [](const QString&) { return std::optional<QString>(); };
+        if (ReadTypedText(text.mid(from, end + 1 - from), none).reading)
+            return end + 1;
+    }
+    return end;
+}
+
+// The readings of one stretch of text.
+SpokenText StretchReadings(QStringView stretch, bool number, MecabReader& mecab)
+{
+    if (number) {
+        const TextReading r = ReadTypedText(stretch, [](const QString&) { return std::optional<QString>(); });
+        if (r.reading)
+            return {{*r.reading}, QString()};
+        return {{}, !r.refusal.isEmpty()
+                        ? r.refusal
+                        : QCoreApplication::translate("oralis::Reading", "%1 cannot be read").arg(stretch)};
+    }
+    const QStringList readings = mecab.readings(stretch.toString());
+    if (!readings.isEmpty())
+        return {readings, QString()};
+    if (mecab.unavailable())
+        return {{}, mecab.failure()};
+    return {{}, QCoreApplication::translate("oralis::Reading", "%1 has no kana reading").arg(stretch)};
+}
+
+// No more readings are made of one text than this, so that a text full of
+// words written alike stays quick to check.
+constexpr qsizetype kMostReadings = 16;
+
+}  // namespace
+
+SpokenText SpokenReadingsOfText(QStringView text, MecabReader& mecab)
+{
+    SpokenText spoken{{QString()}, QString()};
+    for (qsizetype at = 0; at < text.size();) {
+        const bool number = IsDigit(text[at]);
+        qsizetype end = at;
+        if (number)
+            end = NumberEnd(text, at);
+        else
+            while (end < text.size() && !IsDigit(text[end]))
+                ++end;
+        const SpokenText part = StretchReadings(text.mid(at, end - at), number, mecab);
+        if (part.readings.isEmpty())
+            return {{}, part.whyNot};
+        QStringList joined;
+        for (const QString& before : spoken.readings)
+            for (const QString& reading : part.readings)
+                if (joined.size() < kMostReadings)
+                    joined << before + reading;
+        spoken.readings = joined;
+        at = end;
+    }
+    return spoken;
 }
 
 MecabReader& SharedMecabReader()

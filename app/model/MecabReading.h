@@ -58,6 +58,18 @@ private:
     QString failure_;
 };
 
+// The spoken readings of a text as a word list holds it: numbers in digits
+// and their counters as the word box reads them (ReadTypedText), everything
+// else, kana too, through `mecab` (MecabReader::readings). The readings come
+// best first, then those of words written alike; empty with `whyNot` saying
+// why when the text has none (a number refused, MeCab missing, a word
+// without kana).
+struct SpokenText {
+    QStringList readings;
+    QString whyNot;
+};
+SpokenText SpokenReadingsOfText(QStringView text, MecabReader& mecab);
+
 // The reader the word box uses, for the whole run.
 MecabReader& SharedMecabReader();
 
