@@ -145,13 +145,19 @@ std::optional<QString> SpokenReading(const QList<Morpheme>& morphemes)
             ++i;
             continue;
         }
+        // 四人 is よにん, however large the number (常用漢字表: 四 よ).
+        if (w.surface == u"四" && w.is(1, u"数") && next && next->surface == u"人" && next->is(2, u"助数詞"))
+            w.pron = QStringLiteral("ヨ");
         // 何 is なん before the sounds d, t and n (なんですか, なんと, なんの), as
-        // the NHK 放送文化研究所 advises; the dictionary keeps なに before で,
-        // だ, と and の when they are words of their own.
+        // the NHK 放送文化研究所 advises, and before 曜日 and the counter 名
+        // (なんようび, なんめい); the dictionary keeps なに there when they are
+        // words of their own.
         if ((w.surface == u"何" || w.surface == u"なに") && w.pron == u"ナニ" && next) {
-            for (const char16_t* start : {u"で", u"だ", u"と", u"の"})
+            for (const char16_t* start : {u"で", u"だ", u"と", u"の", u"曜"})
                 if (next->surface.startsWith(QStringView(start)))
                     w.pron = QStringLiteral("ナン");
+            if (next->surface == u"名" && next->is(1, u"接尾"))
+                w.pron = QStringLiteral("ナン");
         }
         // The particle を is said お, as は and へ are said わ and え; the
         // dictionary pronounces those two so, but を as ヲ (現代仮名遣い, 第2).

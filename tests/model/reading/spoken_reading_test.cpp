@@ -31,6 +31,9 @@ TEST(SpokenReading, ReadsTextAsItIsSaid)
         {u"何の", u"ﾅﾝﾉ", "なん before n"},
         {u"何でも", u"ﾅﾝﾃﾞﾓ", "なん before d"},
         {u"何が", u"ﾅﾆｶﾞ", "なに before g"},
+        {u"何曜日", u"ﾅﾝﾖｰﾋﾞ", "なん before 曜日"},
+        {u"何名様", u"ﾅﾝﾒｰｻﾏ", "なん before the counter 名"},
+        {u"次は何駅ですか", u"ﾂｷﾞﾜﾅﾆｴｷﾃﾞｽｶ", "なに: which station"},
         {u"三時に会いましょう", u"ｻﾝｼﾞﾆｱｲﾏｼｮｰ", "現代仮名遣い: the long o written with う"},
         {u"行こう", u"ｲｺｰ", "現代仮名遣い, オ列の長音: あそぼう"},
         {u"雨でしょう", u"ｱﾒﾃﾞｼｮｰ", "現代仮名遣い, オ列の長音: よいでしょう"},
@@ -41,6 +44,7 @@ TEST(SpokenReading, ReadsTextAsItIsSaid)
         {u"一人", u"ﾋﾄﾘ", "常用漢字表, 付表: 一人 ひとり"},
         {u"二人で", u"ﾌﾀﾘﾃﾞ", "常用漢字表, 付表: 二人 ふたり"},
         {u"十一人", u"ｼﾞｭｰｲﾁﾆﾝ", "a larger number keeps the counter にん"},
+        {u"四人家族", u"ﾖﾆﾝｶｿﾞｸ", "常用漢字表: 四 よ, as in 四人"},
     };
     MecabReader reader;
     for (const auto& c : cases) {
