@@ -9,6 +9,7 @@
 #include "playback/Playback.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 namespace oralis {
 

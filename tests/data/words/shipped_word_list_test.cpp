@@ -28,6 +28,17 @@ QString ListPath(const QString& name)
     return QStringLiteral(SHIPPED_LISTS "/%1.txt").arg(name);
 }
 
+// The default list, then every graded and themed one.
+QStringList AllLists()
+{
+    QStringList paths{QStringLiteral(SHIPPED_WORD_LIST)};
+    for (const QString& name : kLevels)
+        paths << ListPath(name);
+    for (const QString& name : kThemes)
+        paths << ListPath(name);
+    return paths;
+}
+
 QByteArray Bytes(const QString& path)
 {
     QFile file(path);
@@ -61,11 +72,7 @@ QHash<QString, QString> ByDisplay(const WordList& list)
 
 TEST(ShippedWordList, WellFormedListsWithOneEntryPerReading)
 {
-    QStringList paths{QStringLiteral(SHIPPED_WORD_LIST)};
-    for (const QString& name : kLevels)
-        paths << ListPath(name);
-    for (const QString& name : kThemes)
-        paths << ListPath(name);
+    const QStringList paths = AllLists();
     for (const QString& path : paths) {
         SCOPED_TRACE(path.toStdString());
         const QByteArray bytes = Bytes(path);
@@ -168,11 +175,7 @@ TEST(ShippedWordList, EveryReadingPlaysAndEverySignIsPractised)
 // teachers run on their own lists (oralis --check-list).
 TEST(ShippedWordList, ReadingsAreTheSpokenReadings)
 {
-    QStringList paths{QStringLiteral(SHIPPED_WORD_LIST)};
-    for (const QString& name : kLevels)
-        paths << ListPath(name);
-    for (const QString& name : kThemes)
-        paths << ListPath(name);
+    const QStringList paths = AllLists();
     MecabReader mecab;
     for (const QString& path : paths) {
         const ListCheck check = CheckWordList(Bytes(path), mecab);
