@@ -1,11 +1,27 @@
+#include "cli/CommandLine.h"
+#include "model/MecabReading.h"
 #include "ui/Common.h"
 #include "ui/main/frmSpace.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    // The teachers' command line runs before any window exists, so it needs
+    // no display.
+    if (oralis::IsCommandLine(args)) {
+        QCoreApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return oralis::RunCommandLine(args, out, err, oralis::SharedMecabReader());
+    }
     // Run through X11 (XWayland on a Wayland desktop): the renderer draws into
     // a native X window.
     qputenv("QT_QPA_PLATFORM", "xcb");

@@ -255,6 +255,18 @@ QString HiraganaToKatakana(QStringView text)
     return out;
 }
 
+QString FullWidthHiragana(QStringView text)
+{
+    // Compatibility composition turns ｶﾞ into ガ.
+    QString out = text.toString().normalized(QString::NormalizationForm_KC);
+    for (QChar& c : out) {
+        const char16_t u = c.unicode();
+        if (u >= 0x30A1 && u <= 0x30F6)
+            c = QChar(static_cast<char16_t>(u - 0x60));
+    }
+    return out;
+}
+
 std::optional<QString> KanaToHalfWidth(QStringView text)
 {
     QString out;

@@ -12,6 +12,10 @@ namespace oralis {
 // Hiragana become katakana; everything else is kept.
 QString HiraganaToKatakana(QStringView text);
 
+// Full-width hiragana of kana of any width (ｶﾞｯｺｰ → がっこー), the long-vowel
+// mark kept; everything else is kept as well.
+QString FullWidthHiragana(QStringView text);
+
 // Half-width katakana of a text made of hiragana, katakana of either width,
 // the long-vowel mark and voicing marks (ガ → ｶﾞ, ヴ → ｳﾞ, ヮ → ﾜ, ヰ → ｲ).
 // Blanks are dropped. Empty when any other character is present.

@@ -1,5 +1,7 @@
 #include "playback/Verdict.h"
 
+#include "model/MecabReading.h"
+
 namespace oralis {
 
 namespace {
@@ -42,7 +44,12 @@ AnswerVerdict JudgeAnswer(const LipPattern& word, const QString& display, const 
     if (v.answer)
         v.alignment = AlignPatterns(word, *v.answer);
 
-    const bool exact = (!answerReading.isEmpty() && SameReading(answerReading, word.reading))
+    // Kana typed as it is spelled (それは, なにですか) is read as it is spoken.
+    const auto sameSpoken = [&] {
+        const std::optional<QString> spoken = SharedMecabReader().spokenKana(answerReading);
+        return spoken && SameReading(*spoken, word.reading);
+    };
+    const bool exact = (!answerReading.isEmpty() && (SameReading(answerReading, word.reading) || sameSpoken()))
         || (!display.trimmed().isEmpty() && answerText.trimmed() == display.trimmed());
     if (exact || (v.answer && LooksSame(word, *v.answer))) {
         v.kind = exact ? Verdict::Correct : Verdict::Lookalike;

@@ -29,7 +29,8 @@ struct AnswerVerdict {
 
 // Judges an answer to `word` (its pattern, as played) written `display`:
 // correct when the answer's reading is the word's, long vowels written either
-// way (SameReading), or the answer is the display text; looks the same when
+// way (SameReading), also once kana spelled as written are read as spoken
+// (ｿﾚﾊ as ｿﾚﾜ: MecabReader::spokenKana), or the answer is the display text; looks the same when
 // the answer's reading plays the same signs with the same step counts; a blank
 // answer is skipped; anything else is wrong. `answerReading` is the reading
 // the word box gave the answer. `index` may be null (no lookalikes are listed).

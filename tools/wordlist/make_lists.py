@@ -2,18 +2,22 @@
 """Builds the shipped quiz word lists from a hand-picked source.
 
     tools/wordlist/make_lists.py [--source FILE] [--edict FILE] [--data DIR]
+                                 [--oralis PROGRAM]
 
 reads tools/wordlist/source.txt (display texts sorted into sections, see its
-head), gives every entry the pronunciation MeCab's IPA dictionary gives it,
-checks every word against the common-word marker (P) of the EDICT dictionary
-(Debian package edict), and writes, each as UTF-8 "reading,display" lines with
-CR LF:
+head), gives every entry its spoken reading as the built program reads it
+(oralis --check-list, so the lists and the program follow one rule), checks
+every word against the common-word marker (P) of the EDICT dictionary (Debian
+package edict), and writes, each as UTF-8 "reading,display" lines with CR LF:
 
     data/JSLdefault.txt        every word and phrase
-    data/lists/level1.txt      short words with a lip pattern of their own
+    data/lists/level1.txt      the first words a beginner needs
     data/lists/level2.txt      the other words
-    data/lists/level3.txt      the phrases
+    data/lists/level3.txt      the short phrases
+    data/lists/level4.txt      the longer sentences
     data/lists/<theme>.txt     one list per theme of the source
+
+Every list written is checked again with oralis --check-list.
 
 It also rewrites the figures in data/README.md between its coverage markers.
 Words that read the same are one entry ("ｱﾂｲ,暑い・熱い"): on the lips they are
@@ -26,6 +30,7 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 import unicodedata
 
 IPADIC = '/var/lib/mecab/dic/ipadic-utf8'
@@ -33,15 +38,19 @@ PRONUNCIATION = 8  # ipadic's pronunciation field: は as ワ, 今日 as キョ�
 MAX_ENTRIES = 32   # syllable entries the parser holds after its rest entry
 THEMES = {
     'greetings': 'greetings',
+    'family and home': 'family-and-home',
     'food': 'food',
+    'shopping': 'shopping',
     'time and numbers': 'time-and-numbers',
     'places and directions': 'places-and-directions',
+    'school and work': 'school-and-work',
     'health and safety': 'health-and-safety',
 }
-# A short word (at most this many syllable entries) goes to level 1 when at
-# most LOOKALIKES other words of the list move the lips through the same signs.
-SHORT = 2
-LOOKALIKES = 1
+# A first word (level 1) plays at most this many syllable entries.
+FIRST_WORD_MOST = 5
+# A phrase of at most this many syllable entries is a short one (level 3);
+# longer sentences are level 4.
+SHORT_PHRASE_MOST = 9
 BEGIN, END = '<!-- figures: begin -->', '<!-- figures: end -->'
 
 
@@ -149,27 +158,30 @@ def signs(reading):
 # --- sources ---------------------------------------------------------------
 
 class Entry:
-    def __init__(self, display, kind, theme, line, reading=None, counted=False):
+    def __init__(self, display, kind, theme, line, reading=None, counted=False, first=False):
         self.displays = [display]
-        self.kind, self.themes, self.line = kind, {theme} - {''}, line
+        self.kind, self.themes, self.line, self.first = kind, {theme} - {''}, line, first
         self.fixed_reading, self.counted = reading, counted
         self.reading = None
 
 
 def read_source(path):
-    """Entries in source order. Headers "== words: theme" or "== phrases:
-    theme" open a section; words stand several to a line, phrases one a line.
-    "display=ﾖﾐ" fixes a reading MeCab gets wrong (say why in a comment);
-    a trailing "+" marks a number with its counter, checked part by part."""
-    entries, kind, theme, errors = [], None, '', []
+    """Entries in source order. Headers "== first words: theme", "== words:
+    theme" or "== phrases: theme" open a section; words stand several to a
+    line, phrases one a line. "display=ﾖﾐ" chooses one of the readings of a
+    text written alike; a trailing "+" marks a number with its counter,
+    checked part by part."""
+    entries, kind, theme, first, errors = [], None, '', False, []
     with open(path, encoding='utf-8') as f:
         for number, raw in enumerate(f, 1):
             text = raw.split('#', 1)[0].strip()
             if not text:
                 continue
-            header = re.fullmatch(r'==\s*(words|phrases)\s*(?::\s*(.*))?', text)
+            header = re.fullmatch(r'==\s*(first words|words|phrases)\s*(?::\s*(.*))?', text)
             if header:
                 kind, theme = header.group(1), (header.group(2) or '').strip()
+                first = kind == 'first words'
+                kind = 'words' if first else kind
                 if theme and theme not in THEMES:
                     errors.append('%d: unknown theme %s' % (number, theme))
                 continue
@@ -182,7 +194,7 @@ def read_source(path):
                 display, _, reading = item.partition('=')
                 if ',' in display or '・' in display:
                     errors.append('%d: %s: a display text holds no "," or "・"' % (number, display))
-                entries.append(Entry(display, kind, theme, number, reading or None, counted))
+                entries.append(Entry(display, kind, theme, number, reading or None, counted, first))
     return entries, errors
 
 
@@ -207,11 +219,49 @@ def mecab(texts):
     return result
 
 
-def reading_of(morphemes):
-    """The program's reading: each word's pronunciation, or for a word the
-    dictionary does not know, its own spelling when that is kana."""
-    parts = [half_width(pron) if pron else half_width(surface) for surface, pron in morphemes]
-    return None if None in parts else ''.join(parts)
+def spoken_readings(entries, oralis):
+    """Gives every entry its spoken reading as the program reads it: a draft
+    list goes through oralis --check-list, which names for each line the
+    reading it should have. A chosen reading must be one the text may have.
+    Returns the reasons that stop the build."""
+    errors = []
+    with tempfile.NamedTemporaryFile('w', encoding='utf-8', suffix='.txt', delete=False) as draft:
+        for e in entries:
+            # "?" is no reading at all: the check names the right one.
+            draft.write('%s,%s\r\n' % (e.fixed_reading or '?', e.displays[0]))
+    try:
+        run = subprocess.run([oralis, '--check-list', draft.name], capture_output=True, text=True)
+    finally:
+        os.unlink(draft.name)
+    if run.returncode not in (0, 1):
+        return ['%s --check-list failed: %s' % (oralis, run.stderr.strip())]
+    should = {}
+    for out in run.stdout.splitlines():
+        number, _, fix = out.split('\t')
+        should[int(number)] = fix
+    for n, e in enumerate(entries, 1):
+        where = '%d: %s' % (e.line, e.displays[0])
+        fix = should.get(n)
+        reading = fix.split(',', 1)[0] if fix and ',' in fix else None
+        if fix is None:
+            e.reading = e.fixed_reading
+        elif e.fixed_reading:
+            errors.append(where + ': %s is not a reading of the text (%s)' % (e.fixed_reading, fix))
+        elif reading and half_width(reading) == reading:
+            e.reading = reading
+        else:
+            errors.append(where + ': ' + fix)
+    return errors
+
+
+def check_written(oralis, paths):
+    """Reasons that the written lists are not clean by the program's check."""
+    errors = []
+    for path in paths:
+        run = subprocess.run([oralis, '--check-list', path], capture_output=True, text=True)
+        if run.returncode != 0:
+            errors.append('%s: %s%s' % (path, run.stdout, run.stderr.strip()))
+    return errors
 
 
 def load_edict(path):
@@ -247,17 +297,16 @@ def same_lips(pronounced, dictionary):
 # --- checks and output -----------------------------------------------------
 
 def check(entries, common):
-    """Reasons that stop the build, and warnings to look at."""
+    """Reasons that stop the build, and warnings to look at. Every entry has
+    its reading (spoken_readings)."""
     errors, warnings = [], []
     morphemes = mecab([e.displays[0] for e in entries])
     for e, parts in zip(entries, morphemes):
         where = '%d: %s' % (e.line, e.displays[0])
-        e.reading = e.fixed_reading or reading_of(parts)
-        if not e.reading:
-            errors.append(where + ': MeCab gives no kana reading')
-            continue
         if parse(e.reading) is None:
             errors.append(where + ': %s is refused by the parser (too long?)' % e.reading)
+        if e.first and len(parse(e.reading)) > FIRST_WORD_MOST:
+            errors.append(where + ': a first word plays at most %d syllables' % FIRST_WORD_MOST)
         if e.kind != 'words':
             # MeCab misreads a few words (出口 as ｲﾃﾞｸﾞﾁ). A phrase's words
             # also change by inflection (来 as ｷ) and in compounds (日 as ﾋﾞ),
@@ -303,14 +352,11 @@ def merge(entries):
 
 
 def levels(entries):
-    words = [e for e in entries if e.kind == 'words']
-    pattern = collections.Counter(signs(e.reading) for e in words)
     for e in entries:
         if e.kind == 'phrases':
-            e.level = 3
+            e.level = 3 if len(parse(e.reading)) <= SHORT_PHRASE_MOST else 4
         else:
-            p = signs(e.reading)
-            e.level = 1 if len(p) <= SHORT and pattern[p] - 1 <= LOOKALIKES else 2
+            e.level = 1 if e.first else 2
 
 
 def figures(entries):
@@ -362,9 +408,14 @@ def main():
     ap.add_argument('--source', default=os.path.join(here, 'source.txt'))
     ap.add_argument('--edict', default='/usr/share/edict/edict')
     ap.add_argument('--data', default=os.path.join(root, 'data'))
+    ap.add_argument('--oralis', default=os.path.join(root, 'build', 'bin', 'oralis'))
     args = ap.parse_args()
 
     entries, errors = read_source(args.source)
+    errors += spoken_readings(entries, args.oralis)
+    if errors:
+        print('\n'.join(errors), file=sys.stderr)
+        return 1
     more, warnings = check(entries, load_edict(args.edict))
     errors += more
     if warnings:
@@ -376,12 +427,18 @@ def main():
         return 1
     levels(merged)
 
-    lists = [('level%d' % n, [e for e in merged if e.level == n]) for n in (1, 2, 3)]
+    lists = [('level%d' % n, [e for e in merged if e.level == n]) for n in (1, 2, 3, 4)]
     lists += [(file, [e for e in merged if theme in e.themes]) for theme, file in THEMES.items()]
-    write(os.path.join(args.data, 'JSLdefault.txt'), merged)
+    written = [os.path.join(args.data, 'JSLdefault.txt')]
+    write(written[0], merged)
     os.makedirs(os.path.join(args.data, 'lists'), exist_ok=True)
     for name, items in lists:
-        write(os.path.join(args.data, 'lists', name + '.txt'), items)
+        written.append(os.path.join(args.data, 'lists', name + '.txt'))
+        write(written[-1], items)
+    errors = check_written(args.oralis, written)
+    if errors:
+        print('\n'.join(errors), file=sys.stderr)
+        return 1
 
     text = report(merged, lists)
     readme = os.path.join(args.data, 'README.md')

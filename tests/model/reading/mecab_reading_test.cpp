@@ -19,7 +19,7 @@ TEST(MecabReading, PronunciationOfKanjiWords)
         {u"今日", u"ｷｮｰ"},
         {u"学校", u"ｶﾞｯｺｰ"},
         {u"今日は", u"ｷｮｰﾜ"},               // the particle as it is spoken
-        {u"魚を食べる。", u"ｻｶﾅｦﾀﾍﾞﾙ"},      // punctuation is not spoken
+        {u"魚を食べる。", u"ｻｶﾅｵﾀﾍﾞﾙ"},      // punctuation is not spoken
         {u"テレビ", u"ﾃﾚﾋﾞ"},
         {u"ゲンゴロウブナ", u"ｹﾞﾝｺﾞﾛｰﾌﾞﾅ"},
         {u"", u""},

@@ -138,6 +138,9 @@ TEST(Verdict, JudgesAnswersAgainstTheWord)
         QStringList mistakes;
     } cases[] = {
         {u"ﾏﾄﾞ", u"窓", u"まど", u"ﾏﾄﾞ", Verdict::Correct, {}},
+        // Spelled as written, read as spoken; only a particle's は is わ.
+        {u"ｿﾚﾜﾅﾝﾃﾞｽｶ", u"それは何ですか", u"それはなにですか", u"ｿﾚﾊﾅﾆﾃﾞｽｶ", Verdict::Correct, {}},
+        {u"ﾜﾅ", u"罠", u"はな", u"ﾊﾅ", Verdict::Wrong, {QStringLiteral("ﾜ (あ) read as ﾊ (あ)")}},
         {u"ｵﾊﾖｰ", u"おはよう", u"おはよう", u"ｵﾊﾖｳ", Verdict::Correct, {}},
         {u"ﾏﾄﾞ", u"窓", u"窓", u"", Verdict::Correct, {}},  // the display text, whatever its reading
         {u"ﾏﾄﾞ", u"窓", u" 窓\u3000", u"", Verdict::Correct, {}},  // blanks around it
