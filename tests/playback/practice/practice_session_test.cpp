@@ -44,7 +44,7 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
         {{u"ｶｻ"_qs, u"傘"_qs}, 0, nullptr, nullptr, Verdict::Skipped},
     };
     QTemporaryDir dir;
-    HistoryStore history;
+    HistoryStore history(std::chrono::seconds(20));
     ASSERT_TRUE(history.open(dir.path()));
     const QDateTime start = QDateTime::fromSecsSinceEpoch(1'800'000'000);
     std::vector<PracticeWord> words;
@@ -74,6 +74,7 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
     EXPECT_EQ(session.phase(), PracticeSession::Phase::Finished);
     EXPECT_EQ(session.current(), nullptr);
     EXPECT_EQ(ScoreText(session), u"Score: 3 / 4 · time 1:20 · most often misread: あ"_qs);
+    ASSERT_TRUE(history.flush(std::chrono::seconds(20)));
     EXPECT_EQ(StoredReplays(history.path()), (QList<int>{2, 0, 1, 0}));
     ASSERT_EQ(history.sessionScores().size(), 1u);
     EXPECT_EQ(history.sessionScores()[0].right, 3);
