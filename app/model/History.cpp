@@ -1,10 +1,12 @@
 #include "model/History.h"
 
+#include "model/Refusal.h"
 #include "model/history/HistoryWorker.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 #include <utility>
 
 namespace oralis {
@@ -54,7 +56,7 @@ bool HistoryStore::open(const QString& folder)
         : folder;
     worker_.reset();
     started_.clear();
-    lastSession_ = 0;
+    lastSession_.clear();
     worker_ = std::make_unique<Worker>(dir, QDir(dir).filePath(kHistoryFileName));
     worker_->setNoticeHandler(noticeContext_, noticeHandler_);
     worker_->waitOpened(Worker::Clock::now() + patience_);
@@ -102,10 +104,53 @@ bool HistoryStore::flush(std::chrono::milliseconds wait)
     return worker_->waitStored(Worker::Clock::now() + wait);
 }
 
+QStringList HistoryStore::learners() const
+{
+    QStringList names;
+    if (worker_) {
+        for (const history::LearnerStanding& l : worker_->state().learners)
+            names << l.name;
+    }
+    const QString current = learner();
+    if (!names.contains(current))
+        names.prepend(current);
+    return names;
+}
+
+QString HistoryStore::learner() const
+{
+    if (!chosen_.isEmpty())
+        return chosen_;
+    if (worker_) {
+        const Worker::State state = worker_->state();
+        if (!state.learners.empty())
+            return state.learners.front().name;
+    }
+    return history::LoginName();
+}
+
+bool HistoryStore::setLearner(const QString& name, QString* whyNot)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return Refuse(whyNot, QCoreApplication::translate("oralis::History", "A learner needs a name."));
+    if (trimmed.size() > kMaxLearnerName) {
+        return Refuse(whyNot, QCoreApplication::translate("oralis::History",
+                                                          "A learner's name has at most %1 characters.")
+                                  .arg(kMaxLearnerName));
+    }
+    if (std::any_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+        return Refuse(whyNot, QCoreApplication::translate("oralis::History", "A learner's name is one line."));
+    chosen_ = trimmed;
+    return true;
+}
+
 int HistoryStore::startSession(const QString& list, const QDateTime& at)
 {
     if (!worker_)
         return 0;
+    // Whose turn it is, and the number of their last session, come with the opening.
+    worker_->waitOpened(Worker::Clock::now() + patience_);
     Worker::State state = worker_->state();
     if (state.phase == Worker::Phase::Off) {
         worker_->reopen();
@@ -116,11 +161,14 @@ int HistoryStore::startSession(const QString& list, const QDateTime& at)
     }
     // The number is the store's best knowledge now; the session's row takes
     // the one the database gives when it is written (another program may
-    // have started one meanwhile), and this number stays the key to it.
-    const int number = std::max(state.nextSession, lastSession_ + 1);
-    lastSession_ = number;
+    // have started one of the same learner meanwhile), and this number stays
+    // the key to it.
+    const QString who = learner();
+    int& last = lastSession_[who];
+    const int number = std::max(state.nextSession(who), last + 1);
+    last = number;
     started_.insert(number);
-    worker_->startSession(number, list, at);
+    worker_->startSession(number, who, list, at);
     return number;
 }
 
@@ -154,25 +202,36 @@ T HistoryStore::ask(Read read) const
 
 ReviewCards HistoryStore::cards() const
 {
-    return ask<ReviewCards>([](Database& db, HistoryNotice* failure) { return db.cards(failure); });
+    return ask<ReviewCards>(
+        [who = learner()](Database& db, HistoryNotice* failure) { return db.cards(who, failure); });
 }
 
 std::vector<SessionScore> HistoryStore::sessionScores() const
 {
     return ask<std::vector<SessionScore>>(
-        [](Database& db, HistoryNotice* failure) { return db.sessionScores(failure); });
+        [who = learner()](Database& db, HistoryNotice* failure) { return db.sessionScores(who, failure); });
 }
 
 std::vector<ShapeAccuracy> HistoryStore::shapeAccuracy(int session) const
 {
-    return ask<std::vector<ShapeAccuracy>>(
-        [session](Database& db, HistoryNotice* failure) { return db.shapeAccuracy(session, failure); });
+    return ask<std::vector<ShapeAccuracy>>([who = learner(), session](Database& db, HistoryNotice* failure) {
+        return db.shapeAccuracy(who, session, failure);
+    });
 }
 
 std::vector<Confusion> HistoryStore::confusions(int limit, int session) const
 {
-    return ask<std::vector<Confusion>>(
-        [limit, session](Database& db, HistoryNotice* failure) { return db.confusions(limit, session, failure); });
+    return ask<std::vector<Confusion>>([who = learner(), limit, session](Database& db, HistoryNotice* failure) {
+        return db.confusions(who, limit, session, failure);
+    });
+}
+
+bool HistoryStore::exportAttempts(const QString& path)
+{
+    if (!isOn())
+        return false;
+    worker_->exportAttempts(learner(), path);
+    return true;
 }
 
 }  // namespace oralis

@@ -1,6 +1,6 @@
 // The answer practice's history: every judged attempt, the review boxes and
 // what the progress view asks of them, in an SQLite file (history.sqlite in
-// the user's data folder). History is a help, never a
+// the user's data folder), kept per learner. History is a help, never a
 // condition: a file that cannot be opened or written, or is damaged, turns it
 // off with a notice the caller shows once, and practice goes on without it.
 //
@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -59,7 +60,7 @@ struct Attempt {
 };
 
 struct SessionScore {
-    int session = 0;
+    int session = 0;  // the learner's own count: 1 for their first session
     QDateTime started;
     QString list;
     int attempts = 0;
@@ -86,6 +87,8 @@ struct HistoryNotice {
         Waiting,       // answers wait for a lock to go
         Stored,        // the answers that waited are stored
         ReadFailed,    // what is shown may be incomplete
+        Exported,      // an export is written
+        ExportFailed,  // an export is not written; an old file of its name is kept
     };
     Kind kind = Kind::None;
     QString message;
@@ -95,7 +98,7 @@ struct HistoryNotice {
 };
 
 inline const QString kHistoryFileName = QStringLiteral("history.sqlite");
-constexpr int kHistorySchemaVersion = 1;
+constexpr int kHistorySchemaVersion = 2;
 
 // How long a read may keep the window waiting before it answers empty.
 constexpr std::chrono::milliseconds kHistoryPatience{100};
@@ -141,9 +144,22 @@ public:
     // handed over so far to be stored; true when none is left waiting.
     bool flush(std::chrono::milliseconds wait = std::chrono::milliseconds{0});
 
-    // A new session over `list`, started at `at`: its number (the previous
-    // session's plus one), or 0 when history is off. A store that turned off
-    // tries to open again here.
+    // The learners the history knows, the one whose session started last
+    // first; a learner chosen here who has not practised yet leads the list.
+    QStringList learners() const;
+    // Whose sessions this store starts and whose history it reads: the one
+    // chosen with setLearner, else the one whose session started last, else
+    // the user's login name (who practised before the history knew learners).
+    QString learner() const;
+    // Chooses the learner by name, trimmed; a new name is added to the
+    // history with its first session. False, with the reason, for an empty
+    // name, a line break, or more than kMaxLearnerName characters.
+    bool setLearner(const QString& name, QString* whyNot = nullptr);
+    static constexpr int kMaxLearnerName = 40;
+
+    // A new session of the learner over `list`, started at `at`: the
+    // learner's number for it (their previous session's plus one), or 0 when
+    // history is off. A store that turned off tries to open again here.
     int startSession(const QString& list, const QDateTime& at);
 
     // Hands one judged attempt of `session` over to be stored with the word's
@@ -152,8 +168,9 @@ public:
     // with a notice.
     bool record(int session, const Attempt& attempt);
 
-    // Everything below answers empty while history is off, or when the
-    // database does not answer within the patience (with a notice).
+    // Everything below is about the learner, and answers empty while history
+    // is off or when the database does not answer within the patience (with
+    // a notice).
     // Answers still waiting are not counted.
     ReviewCards cards() const;
     std::vector<SessionScore> sessionScores() const;  // sessions with attempts, oldest first
@@ -163,6 +180,14 @@ public:
     // Shapes taken for another shape, most often first, at most `limit`.
     std::vector<Confusion> confusions(int limit, int session = 0) const;
 
+    // Writes the learner's attempts to `path` as CSV (one row an attempt:
+    // date, list, word, reading, answer, verdict, replays, speed) through the
+    // checked atomic save, off the window's thread, with the answers handed
+    // over before it (but not those still waiting for a lock); the outcome
+    // comes as an Exported or ExportFailed notice. False at once when
+    // history is off.
+    bool exportAttempts(const QString& path);
+
 private:
     template <class T, class Read>
     T ask(Read read) const;
@@ -171,8 +196,9 @@ private:
     std::unique_ptr<history::Worker> worker_;
     QObject* noticeContext_ = nullptr;
     std::function<void()> noticeHandler_;
+    QString chosen_;  // by setLearner
     std::set<int> started_;  // the sessions started here, by number
-    int lastSession_ = 0;
+    std::map<QString, int> lastSession_;  // the number last given each learner here
     mutable bool toldSlow_ = false;
 };
 

@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <atomic>
 #include <initializer_list>
+#include <iterator>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace oralis::history {
 
@@ -48,7 +51,8 @@ bool IsDamage(const QSqlError& e)
 // keeps the attempts meanwhile and stays free to answer reads.
 const QString kConnectOptions = QStringLiteral("QSQLITE_BUSY_TIMEOUT=50");
 
-const char* const kSchema[] = {
+// Version 1: one learner's history.
+const char* const kVersion1[] = {
     "CREATE TABLE sessions (id INTEGER PRIMARY KEY, started TEXT NOT NULL, list TEXT NOT NULL)",
     "CREATE TABLE attempts (id INTEGER PRIMARY KEY,"
     " session INTEGER NOT NULL REFERENCES sessions(id), at TEXT NOT NULL, list TEXT NOT NULL,"
@@ -65,6 +69,38 @@ const char* const kSchema[] = {
     "CREATE INDEX syllables_by_attempt ON syllables(attempt)",
     ("CREATE TABLE review (reading TEXT NOT NULL, display TEXT NOT NULL, box INTEGER NOT NULL,"
      " due INTEGER NOT NULL, PRIMARY KEY (reading, display))"),
+};
+
+// Version 2: several learners. Every session and review card belongs to a
+// learner, and a session is counted among its learner's own (the review
+// boxes count in sessions). What version 1 held goes to a first learner, the
+// user who practised alone until now; its session numbers stay the rows'
+// numbers, so every card stays due where it was. Written as both SQLite and
+// PostgreSQL take it.
+const char* const kVersion2[] = {
+    "CREATE TABLE learners (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)",
+    "INSERT INTO learners (id, name) VALUES (1, :first)",
+    "ALTER TABLE sessions ADD COLUMN learner INTEGER REFERENCES learners(id)",
+    "ALTER TABLE sessions ADD COLUMN number INTEGER",
+    "UPDATE sessions SET learner = 1, number = id",
+    "CREATE UNIQUE INDEX sessions_by_learner ON sessions(learner, number)",
+    ("CREATE TABLE learner_review (learner INTEGER NOT NULL REFERENCES learners(id),"
+     " reading TEXT NOT NULL, display TEXT NOT NULL, box INTEGER NOT NULL, due INTEGER NOT NULL,"
+     " PRIMARY KEY (learner, reading, display))"),
+    ("INSERT INTO learner_review (learner, reading, display, box, due)"
+     " SELECT 1, reading, display, box, due FROM review"),
+    "DROP TABLE review",
+    "ALTER TABLE learner_review RENAME TO review",
+};
+
+struct Step {
+    const char* const* statements;
+    size_t count;
+};
+// The statements that bring version i to version i + 1.
+const Step kSteps[kHistorySchemaVersion] = {
+    {kVersion1, std::size(kVersion1)},
+    {kVersion2, std::size(kVersion2)},
 };
 
 QString Stamp(const QDateTime& t)
@@ -150,8 +186,8 @@ HistoryNotice FailureNotice(Action action, const QSqlError& error, const QString
                          : "History is off: answers could not be stored.";
         break;
     }
-    const HistoryNotice::Kind kind = action == Action::Read ? HistoryNotice::Kind::ReadFailed : HistoryNotice::Kind::Off;
-    return {kind, Tr(message), Details(path, error.text())};
+    using Kind = HistoryNotice::Kind;
+    return {action == Action::Read ? Kind::ReadFailed : Kind::Off, Tr(message), Details(path, error.text())};
 }
 
 Database::Database()
@@ -179,9 +215,11 @@ Outcome Database::fail(Action action, const QSqlError& error, HistoryNotice* not
 {
     if (db_.isOpen())
         QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+    // Busy comes with the driver's words too: they are the details of the
+    // notice that answers are waiting.
+    *notice = FailureNotice(action, error, path_);
     if (IsBusy(error))
         return Outcome::Busy;
-    *notice = FailureNotice(action, error, path_);
     if (action != Action::Read)
         close();
     return Outcome::Failed;
@@ -271,14 +309,20 @@ Outcome Database::prepare(HistoryNotice* notice)
         return fail(Action::Prepare, q.lastError(), notice);
     const int version = q.value(0).toInt();
     q.finish();
-    if (version == 0) {
-        for (const char* statement : kSchema) {
-            if (!Run(q, QString::fromLatin1(statement)))
+    for (int step = version; step < kHistorySchemaVersion; ++step) {
+        for (size_t i = 0; i < kSteps[step].count; ++i) {
+            const QString statement = QString::fromLatin1(kSteps[step].statements[i]);
+            if (!q.prepare(statement))
+                return fail(Action::Prepare, q.lastError(), notice);
+            if (statement.contains(QLatin1String(":first")))
+                q.bindValue(QStringLiteral(":first"), LoginName());
+            if (!q.exec())
                 return fail(Action::Prepare, q.lastError(), notice);
         }
-        if (!Run(q, QStringLiteral("PRAGMA user_version = %1").arg(kHistorySchemaVersion)))
-            return fail(Action::Prepare, q.lastError(), notice);
     }
+    if (version < kHistorySchemaVersion
+        && !Run(q, QStringLiteral("PRAGMA user_version = %1").arg(kHistorySchemaVersion)))
+        return fail(Action::Prepare, q.lastError(), notice);
     if (!Run(q, QStringLiteral("COMMIT")))
         return fail(Action::Prepare, q.lastError(), notice);
     return Outcome::Done;
@@ -302,24 +346,48 @@ QString Database::moveAside()
     return kept;
 }
 
-Outcome Database::startSession(const QString& list, const QDateTime& at, Session* session, HistoryNotice* notice)
+Outcome Database::startSession(const QString& learner, const QString& list, const QDateTime& at, Session* session,
+                               HistoryNotice* notice)
 {
     QSqlQuery q(db_);
-    if (!Run(q, QStringLiteral("INSERT INTO sessions (started, list) VALUES (?, ?)"), {Stamp(at), Text(list)}))
-        return fail(Action::Store, q.lastError(), notice);
+    auto failed = [&] { return fail(Action::Store, q.lastError(), notice); };
+    // The number is counted in the transaction: another program may start
+    // a session of the same learner at the same time.
+    if (!Run(q, QStringLiteral("BEGIN IMMEDIATE")))
+        return failed();
+    if (!Run(q, QStringLiteral("INSERT INTO learners (name) SELECT ? WHERE NOT EXISTS"
+                               " (SELECT 1 FROM learners WHERE name = ?)"),
+             {learner, learner})
+        || !Run(q, QStringLiteral("SELECT id FROM learners WHERE name = ?"), {learner}) || !q.next())
+        return failed();
+    session->learner = q.value(0).toLongLong();
+    if (!Run(q, QStringLiteral("SELECT COALESCE(MAX(number), 0) + 1 FROM sessions WHERE learner = ?"),
+             {session->learner})
+        || !q.next())
+        return failed();
+    session->number = q.value(0).toInt();
+    if (!Run(q, QStringLiteral("INSERT INTO sessions (learner, number, started, list) VALUES (?, ?, ?, ?)"),
+             {session->learner, session->number, Stamp(at), Text(list)}))
+        return failed();
     session->id = q.lastInsertId().toLongLong();
-    session->number = static_cast<int>(session->id);
+    if (!Run(q, QStringLiteral("COMMIT")))
+        return failed();
     return Outcome::Done;
 }
 
-int Database::nextSessionNumber(HistoryNotice* notice)
+std::vector<LearnerStanding> Database::learners(HistoryNotice* notice)
 {
+    std::vector<LearnerStanding> found;
     QSqlQuery q(db_);
-    if (!Run(q, QStringLiteral("SELECT COALESCE(MAX(id), 0) + 1 FROM sessions")) || !q.next()) {
+    if (!Run(q, QStringLiteral("SELECT l.name, COALESCE(MAX(s.number), 0) FROM learners l"
+                               " LEFT JOIN sessions s ON s.learner = l.id GROUP BY l.id, l.name"
+                               " ORDER BY MAX(s.id) IS NULL, MAX(s.id) DESC, l.name"))) {
         fail(Action::Read, q.lastError(), notice);
-        return 0;
+        return found;
     }
-    return q.value(0).toInt();
+    while (q.next())
+        found.push_back({q.value(0).toString(), q.value(1).toInt()});
+    return found;
 }
 
 Outcome Database::record(const Session& session, const Attempt& a, HistoryNotice* notice)
@@ -346,27 +414,32 @@ Outcome Database::record(const Session& session, const Attempt& a, HistoryNotice
                  {attempt, static_cast<int>(i), ShapeCode(s.shape), readAs, s.right ? 1 : 0}))
             return failed();
     }
-    if (!Run(q, QStringLiteral("SELECT box, due FROM review WHERE reading = ? AND display = ?"),
-             {Text(a.reading), Text(a.display)}))
+    if (!Run(q, QStringLiteral("SELECT box, due FROM review WHERE learner = ? AND reading = ? AND display = ?"),
+             {session.learner, Text(a.reading), Text(a.display)}))
         return failed();
     std::optional<ReviewCard> card;
     if (q.next())
         card = ReviewCard{q.value(0).toInt(), q.value(1).toInt()};
     q.finish();
     const ReviewCard next = Advance(card ? &*card : nullptr, ReadRight(a.verdict), session.number);
-    if (!Run(q, QStringLiteral("INSERT OR REPLACE INTO review (reading, display, box, due) VALUES (?, ?, ?, ?)"),
-             {Text(a.reading), Text(a.display), next.box, next.due}))
+    if (!Run(q,
+             QStringLiteral("INSERT OR REPLACE INTO review (learner, reading, display, box, due)"
+                            " VALUES (?, ?, ?, ?, ?)"),
+             {session.learner, Text(a.reading), Text(a.display), next.box, next.due}))
         return failed();
     if (!Run(q, QStringLiteral("COMMIT")))
         return failed();
     return Outcome::Done;
 }
 
-ReviewCards Database::cards(HistoryNotice* notice)
+ReviewCards Database::cards(const QString& learner, HistoryNotice* notice)
 {
     ReviewCards cards;
     QSqlQuery q(db_);
-    if (!Run(q, QStringLiteral("SELECT reading, display, box, due FROM review"))) {
+    if (!Run(q,
+             QStringLiteral("SELECT r.reading, r.display, r.box, r.due FROM review r"
+                            " JOIN learners l ON l.id = r.learner WHERE l.name = ?"),
+             {learner})) {
         fail(Action::Read, q.lastError(), notice);
         return cards;
     }
@@ -375,14 +448,17 @@ ReviewCards Database::cards(HistoryNotice* notice)
     return cards;
 }
 
-std::vector<SessionScore> Database::sessionScores(HistoryNotice* notice)
+std::vector<SessionScore> Database::sessionScores(const QString& learner, HistoryNotice* notice)
 {
     std::vector<SessionScore> scores;
     QSqlQuery q(db_);
-    if (!Run(q, QStringLiteral("SELECT s.id, s.started, s.list, COUNT(*),"
-                               " SUM(a.verdict IN ('correct', 'lookalike')), MIN(a.at), MAX(a.at)"
-                               " FROM sessions s JOIN attempts a ON a.session = s.id"
-                               " GROUP BY s.id ORDER BY s.id"))) {
+    if (!Run(q,
+             QStringLiteral("SELECT s.number, s.started, s.list, COUNT(*),"
+                            " SUM(CASE WHEN a.verdict IN ('correct', 'lookalike') THEN 1 ELSE 0 END),"
+                            " MIN(a.at), MAX(a.at)"
+                            " FROM sessions s JOIN attempts a ON a.session = s.id JOIN learners l ON l.id = s.learner"
+                            " WHERE l.name = ? GROUP BY s.id, s.number, s.started, s.list ORDER BY s.number"),
+             {learner})) {
         fail(Action::Read, q.lastError(), notice);
         return scores;
     }
@@ -393,17 +469,34 @@ std::vector<SessionScore> Database::sessionScores(HistoryNotice* notice)
     return scores;
 }
 
-std::vector<ShapeAccuracy> Database::shapeAccuracy(int session, HistoryNotice* notice)
+namespace {
+
+// The syllables of a learner's attempts, of one session when :session is not 0.
+const QString kLearnerSyllables = QStringLiteral(
+    " FROM syllables y JOIN attempts a ON a.id = y.attempt JOIN sessions s ON s.id = a.session"
+    " JOIN learners l ON l.id = s.learner WHERE l.name = :learner AND (:session = 0 OR s.number = :session)");
+
+bool RunOverSyllables(QSqlQuery& q, const QString& sql, const QString& learner, int session, int limit = 0)
+{
+    if (!q.prepare(sql))
+        return false;
+    q.bindValue(QStringLiteral(":learner"), learner);
+    q.bindValue(QStringLiteral(":session"), session);
+    if (limit > 0)
+        q.bindValue(QStringLiteral(":limit"), limit);
+    return q.exec();
+}
+
+}  // namespace
+
+std::vector<ShapeAccuracy> Database::shapeAccuracy(const QString& learner, int session, HistoryNotice* notice)
 {
     std::vector<ShapeAccuracy> accuracy;
     QSqlQuery q(db_);
-    const bool ok = session == 0
-        ? Run(q, QStringLiteral("SELECT shape, COUNT(*), SUM(read_right) FROM syllables GROUP BY shape"))
-        : Run(q,
-              QStringLiteral("SELECT y.shape, COUNT(*), SUM(y.read_right) FROM syllables y"
-                             " JOIN attempts a ON a.id = y.attempt WHERE a.session = ? GROUP BY y.shape"),
-              {session});
-    if (!ok) {
+    if (!RunOverSyllables(q,
+                          QStringLiteral("SELECT y.shape, COUNT(*), SUM(y.read_right)") + kLearnerSyllables
+                              + QStringLiteral(" GROUP BY y.shape"),
+                          learner, session)) {
         fail(Action::Read, q.lastError(), notice);
         return accuracy;
     }
@@ -416,20 +509,16 @@ std::vector<ShapeAccuracy> Database::shapeAccuracy(int session, HistoryNotice* n
     return accuracy;
 }
 
-std::vector<Confusion> Database::confusions(int limit, int session, HistoryNotice* notice)
+std::vector<Confusion> Database::confusions(const QString& learner, int limit, int session, HistoryNotice* notice)
 {
     std::vector<Confusion> found;
-    const QString where = QStringLiteral(" WHERE y.read_right = 0 AND y.read_as IS NOT NULL AND y.read_as <> y.shape");
-    const QString tail = QStringLiteral(" GROUP BY y.shape, y.read_as ORDER BY COUNT(*) DESC, y.shape, y.read_as LIMIT ?");
     QSqlQuery q(db_);
-    const bool ok = session == 0
-        ? Run(q, QStringLiteral("SELECT y.shape, y.read_as, COUNT(*) FROM syllables y") + where + tail, {limit})
-        : Run(q,
-              QStringLiteral("SELECT y.shape, y.read_as, COUNT(*) FROM syllables y"
-                             " JOIN attempts a ON a.id = y.attempt")
-                  + where + QStringLiteral(" AND a.session = ?") + tail,
-              {session, limit});
-    if (!ok) {
+    if (!RunOverSyllables(q,
+                          QStringLiteral("SELECT y.shape, y.read_as, COUNT(*)") + kLearnerSyllables
+                              + QStringLiteral(" AND y.read_right = 0 AND y.read_as IS NOT NULL"
+                                               " AND y.read_as <> y.shape GROUP BY y.shape, y.read_as"
+                                               " ORDER BY COUNT(*) DESC, y.shape, y.read_as LIMIT :limit"),
+                          learner, session, std::max(limit, 1))) {
         fail(Action::Read, q.lastError(), notice);
         return found;
     }
@@ -440,6 +529,34 @@ std::vector<Confusion> Database::confusions(int limit, int session, HistoryNotic
             found.push_back({*shape, *readAs, q.value(2).toInt()});
     }
     return found;
+}
+
+std::vector<AttemptRow> Database::attempts(const QString& learner, HistoryNotice* notice)
+{
+    std::vector<AttemptRow> rows;
+    QSqlQuery q(db_);
+    if (!Run(q,
+             QStringLiteral("SELECT a.at, a.list, a.display, a.reading, a.answer, a.verdict, a.replays, a.speed"
+                            " FROM attempts a JOIN sessions s ON s.id = a.session JOIN learners l ON l.id = s.learner"
+                            " WHERE l.name = ? ORDER BY a.id"),
+             {learner})) {
+        fail(Action::Read, q.lastError(), notice);
+        return rows;
+    }
+    while (q.next()) {
+        rows.push_back({FromStamp(q.value(0)), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
+                        q.value(4).toString(), VerdictFromCode(q.value(5).toString()).value_or(Verdict::Skipped),
+                        q.value(6).toInt(), q.value(7).toString()});
+    }
+    return rows;
+}
+
+QString LoginName()
+{
+    if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_name && *user->pw_name)
+        return QString::fromLocal8Bit(user->pw_name);
+    const QString fromEnvironment = qEnvironmentVariable("USER");
+    return fromEnvironment.isEmpty() ? Tr("Learner") : fromEnvironment;
 }
 
 }  // namespace oralis::history

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/History.h"
+#include "model/history/HistoryCsv.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -29,6 +30,16 @@ bool IsBusy(const QSqlError& error);
 // file, in the details.
 HistoryNotice FailureNotice(Action action, const QSqlError& error, const QString& path);
 
+// The user's login name: the first learner, who practised alone before the
+// history knew learners, and the one a history without any starts with.
+QString LoginName();
+
+// A learner the history knows and the number of their last session (0 for none).
+struct LearnerStanding {
+    QString name;
+    int lastSession = 0;
+};
+
 class Database {
 public:
     Database();
@@ -45,23 +56,29 @@ public:
     bool isOpen() const { return open_; }
     const QString& path() const { return path_; }
 
-    // The session's row and its number as the reads and review cards know it.
+    // The session's row, its learner's row and its number among the
+    // learner's sessions, as the reads and review cards know it.
     struct Session {
         qint64 id = 0;
+        qint64 learner = 0;
         int number = 0;
     };
     // Each write is one transaction: Busy leaves the database as it was.
-    Outcome startSession(const QString& list, const QDateTime& at, Session* session, HistoryNotice* notice);
+    // A learner not known yet is added with the session.
+    Outcome startSession(const QString& learner, const QString& list, const QDateTime& at, Session* session,
+                         HistoryNotice* notice);
     Outcome record(const Session& session, const Attempt& attempt, HistoryNotice* notice);
 
-    // The number the next session will get, as far as the database knows now.
-    int nextSessionNumber(HistoryNotice* notice);
-
-    // Reads: empty, with `notice` set, when the database fails.
-    ReviewCards cards(HistoryNotice* notice);
-    std::vector<SessionScore> sessionScores(HistoryNotice* notice);
-    std::vector<ShapeAccuracy> shapeAccuracy(int session, HistoryNotice* notice);
-    std::vector<Confusion> confusions(int limit, int session, HistoryNotice* notice);
+    // Reads, of one learner by name: empty, with `notice` set, when the
+    // database fails.
+    // Every learner, the one whose session started last first.
+    std::vector<LearnerStanding> learners(HistoryNotice* notice);
+    ReviewCards cards(const QString& learner, HistoryNotice* notice);
+    std::vector<SessionScore> sessionScores(const QString& learner, HistoryNotice* notice);
+    std::vector<ShapeAccuracy> shapeAccuracy(const QString& learner, int session, HistoryNotice* notice);
+    std::vector<Confusion> confusions(const QString& learner, int limit, int session, HistoryNotice* notice);
+    // Every attempt, in the order they were stored.
+    std::vector<AttemptRow> attempts(const QString& learner, HistoryNotice* notice);
 
 private:
     Outcome prepare(HistoryNotice* notice);

@@ -1,11 +1,14 @@
 #include "model/history/HistoryWorker.h"
 
+#include "model/TextFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QMetaObject>
 #include <QObject>
 #include <QtGlobal>
 #include <algorithm>
+#include <thread>
 
 namespace oralis::history {
 
@@ -35,6 +38,15 @@ Worker::~Worker()
     thread_.join();
 }
 
+int Worker::State::nextSession(const QString& learner) const
+{
+    for (const LearnerStanding& l : learners) {
+        if (l.name == learner)
+            return l.lastSession + 1;
+    }
+    return 1;
+}
+
 Worker::State Worker::state() const
 {
     std::lock_guard lock(mutex_);
@@ -61,9 +73,10 @@ void Worker::reopen()
     post(Job(Job::Kind::Open));
 }
 
-void Worker::startSession(int key, const QString& list, const QDateTime& at)
+void Worker::startSession(int key, const QString& learner, const QString& list, const QDateTime& at)
 {
     Job job{Job::Kind::StartSession, key};
+    job.learner = learner;
     job.list = list;
     job.at = at;
     post(std::move(job));
@@ -79,6 +92,14 @@ void Worker::record(int key, const Attempt& attempt)
 void Worker::flushNow()
 {
     post(Job(Job::Kind::Flush));
+}
+
+void Worker::exportAttempts(const QString& learner, const QString& path)
+{
+    Job job(Job::Kind::Export);
+    job.learner = learner;
+    job.list = path;
+    post(std::move(job));
 }
 
 bool Worker::waitOpened(Clock::time_point deadline) const
@@ -177,6 +198,9 @@ void Worker::handle(Job& job)
         retryPause_ = std::chrono::milliseconds{10};
         drain();
         return;
+    case Job::Kind::Export:
+        writeExport(job.learner, job.list);
+        return;
     case Job::Kind::Read: {
         HistoryNotice failure;
         job.read(db_->isOpen() ? db_.get() : nullptr, &failure);
@@ -206,11 +230,11 @@ bool Worker::tryOpen()
         opened = true;
         toldOff_.clear();
         HistoryNotice ignored;
-        const int next = db_->nextSessionNumber(&ignored);
+        std::vector<LearnerStanding> learners = db_->learners(&ignored);
         std::lock_guard lock(mutex_);
         state_.phase = Phase::On;
         state_.reason.clear();
-        state_.nextSession = std::max(next, 1);
+        state_.learners = std::move(learners);
     } else if (outcome == Outcome::Busy) {
         waitOnLock(why);
     } else {
@@ -267,11 +291,16 @@ Outcome Worker::write(const Job& job, HistoryNotice* why)
 {
     if (job.kind == Job::Kind::StartSession) {
         Database::Session session;
-        const Outcome outcome = db_->startSession(job.list, job.at, &session, why);
+        const Outcome outcome = db_->startSession(job.learner, job.list, job.at, &session, why);
         if (outcome == Outcome::Done) {
             sessions_[job.key] = session;
             std::lock_guard lock(mutex_);
-            state_.nextSession = std::max(state_.nextSession, session.number + 1);
+            std::vector<LearnerStanding>& learners = state_.learners;
+            const auto known = std::find_if(learners.begin(), learners.end(),
+                                            [&](const LearnerStanding& l) { return l.name == job.learner; });
+            if (known != learners.end())
+                learners.erase(known);
+            learners.insert(learners.begin(), {job.learner, session.number});
         }
         return outcome;
     }
@@ -297,6 +326,25 @@ void Worker::waitOnLock(const HistoryNotice& why)
     }
     retryAt_ = now + retryPause_;
     retryPause_ = std::min(retryPause_ * 2, kLongestRetryPause);
+}
+
+void Worker::writeExport(const QString& learner, const QString& path)
+{
+    const QString file = QDir::toNativeSeparators(path);
+    HistoryNotice failure;
+    const std::vector<AttemptRow> rows = db_->isOpen() ? db_->attempts(learner, &failure) : std::vector<AttemptRow>{};
+    if (!db_->isOpen() || !failure.isEmpty()) {
+        tell({HistoryNotice::Kind::ExportFailed, Tr("The answers could not be saved: the history could not be read."),
+              failure.details});
+        return;
+    }
+    QString why;
+    if (!WriteFileAtomically(path, AttemptsCsv(rows), &why)) {
+        tell({HistoryNotice::Kind::ExportFailed, Tr("The answers could not be saved in %1.").arg(file), why});
+        return;
+    }
+    tell({HistoryNotice::Kind::Exported,
+          Tr("The answers of %1 are saved in %2 (%3 in all).").arg(learner, file).arg(rows.size()), QString()});
 }
 
 void Worker::turnOff(const HistoryNotice& why)

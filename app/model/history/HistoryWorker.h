@@ -19,6 +19,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <vector>
 
 class QObject;
 
@@ -40,7 +41,12 @@ public:
     struct State {
         Phase phase = Phase::Opening;
         QString reason;
-        int nextSession = 1;  // the number the next session is likely to get
+        // As the database had them when it was opened, with the sessions
+        // stored since.
+        std::vector<LearnerStanding> learners;
+
+        // The number the learner's next session is likely to get.
+        int nextSession(const QString& learner) const;
     };
 
     // Starts the thread, which makes `folder` and opens `path` in it.
@@ -57,10 +63,12 @@ public:
     // Everything below is called from the owner's thread.
     // Opens again a database that turned off.
     void reopen();
-    void startSession(int key, const QString& list, const QDateTime& at);
+    void startSession(int key, const QString& learner, const QString& list, const QDateTime& at);
     void record(int key, const Attempt& attempt);
     // Tries the waiting writes now.
     void flushNow();
+    // Writes `learner`'s attempts to `path` as CSV, telling how it went.
+    void exportAttempts(const QString& learner, const QString& path);
     // Waits until the open asked for last has come to an outcome (done,
     // waiting for a lock, or off), at most until `deadline`; true if it has.
     bool waitOpened(Clock::time_point deadline) const;
@@ -89,7 +97,7 @@ public:
 
 private:
     struct Job {
-        enum class Kind { Open, StartSession, Record, Flush, Read };
+        enum class Kind { Open, StartSession, Record, Flush, Read, Export };
         explicit Job(Kind kind, int key = 0)
             : kind(kind)
             , key(key)
@@ -97,7 +105,8 @@ private:
         }
         Kind kind;
         int key;
-        QString list;
+        QString learner;
+        QString list;  // the export's file for Export
         QDateTime at;
         Attempt attempt;
         std::function<void(Database*, HistoryNotice*)> read;
@@ -110,6 +119,7 @@ private:
     void drain();
     Outcome write(const Job& job, HistoryNotice* notice);
     void waitOnLock(const HistoryNotice& why);
+    void writeExport(const QString& learner, const QString& path);
     void turnOff(const HistoryNotice& why);
     void dropWaiting();
     void lastTries();

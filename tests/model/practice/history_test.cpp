@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -20,6 +21,7 @@
 
 using namespace oralis;
 using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -38,6 +40,8 @@ protected:
         static int argc = 1;
         static char name[] = "history_tests";
         static char* argv[] = {name, nullptr};
+        // The export writes local time; the suite fixes the zone it expects.
+        qputenv("TZ", "Asia/Tokyo");
         static QCoreApplication app(argc, argv);
     }
 
@@ -248,6 +252,99 @@ TEST_F(History, TwoWritersAtOnceLoseNothing)
     EXPECT_EQ(store.confusions(1).at(0).times, 2 * kEach);
 }
 
+// Waits for the store's next notice.
+HistoryNotice NextNotice(HistoryStore& store)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kLong;
+    HistoryNotice notice;
+    while ((notice = store.takeNotice()).isEmpty() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    return notice;
+}
+
+// A history as the version before learners wrote it (two sessions, five
+// attempts, three review cards), made by that version's own store.
+class Version1History : public History {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VERSION1_HISTORY), file()));
+        QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+};
+
+TEST_F(Version1History, EveryAttemptGoesToTheLoginNameAndCardsStayDue)
+{
+    const QString login = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    {
+        HistoryStore store(kLong);
+        ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
+        EXPECT_EQ(UserVersion(file()), 2);
+        EXPECT_EQ(store.learners(), QStringList{login});
+        const std::vector<SessionScore> scores = store.sessionScores();
+        ASSERT_EQ(scores.size(), 2u);
+        EXPECT_EQ((std::pair{scores[0].session, scores[0].attempts}), (std::pair{1, 3}));
+        EXPECT_EQ((std::pair{scores[1].session, scores[1].right}), (std::pair{2, 2}));
+        EXPECT_EQ(store.confusions(5).at(0).times, 2);  // お read as う
+        const ReviewCards kept = store.cards();
+        EXPECT_EQ(kept, (ReviewCards{{{u"ﾊｼ"_qs, u"橋"_qs}, {1, 2}},
+                                     {{u"ｺｺ"_qs, u"ここ"_qs}, {2, 4}},
+                                     {{u"ﾏﾄﾞ"_qs, u"窓"_qs}, {3, 6}}}));
+
+        // The first learner goes on counting; a second one starts afresh.
+        const int third = store.startSession(u"food"_qs, QDateTime::currentDateTimeUtc());
+        EXPECT_EQ(third, 3);
+        Attempt a = Made(u"ﾊｼ"_qs, Verdict::Correct, {{S::A, S::A, true}, {S::I, S::I, true}});
+        a.display = u"橋"_qs;
+        EXPECT_TRUE(store.record(third, a));
+        ASSERT_TRUE(store.flush(kLong));
+        EXPECT_EQ(store.cards().at({u"ﾊｼ"_qs, u"橋"_qs}), (ReviewCard{2, 5}));
+
+        for (const QString& refused : {u" "_qs, u"a\nb"_qs, QString(HistoryStore::kMaxLearnerName + 1, u'x')})
+            EXPECT_FALSE(store.setLearner(refused)) << refused.toStdString();
+        EXPECT_TRUE(store.setLearner(u" 花子 "_qs));
+        EXPECT_EQ(store.learners(), (QStringList{u"花子"_qs, login}));
+        EXPECT_TRUE(store.cards().empty());
+        EXPECT_EQ(store.startSession(u"food"_qs, QDateTime::currentDateTimeUtc()), 1);
+    }
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(folder()));
+    EXPECT_EQ(store.learner(), u"花子"_qs);  // practised last
+    EXPECT_EQ(store.learners(), (QStringList{u"花子"_qs, login}));
+}
+
+TEST_F(Version1History, ExportIsOneCsvRowPerAttemptOfTheLearner)
+{
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(folder()));
+    const int session = store.startSession(u"food"_qs, QDateTime::currentDateTimeUtc());
+    Attempt formula = Made(u"ｱ"_qs, Verdict::Wrong, {});
+    formula.at = QDateTime(QDate(2025, 3, 3), QTime(8, 0), Qt::UTC);
+    formula.answer = u"=1+2"_qs;
+    formula.list = u"day 1, food"_qs;
+    EXPECT_TRUE(store.record(session, formula));
+    const QString csv = dir.filePath(u"results.csv"_qs);
+    EXPECT_TRUE(store.exportAttempts(csv));
+    const HistoryNotice done = NextNotice(store);
+    EXPECT_EQ(done.kind, Kind::Exported) << done.message.toStdString();
+    // Stored in UTC, shown in the learner's time (the suite runs in Tokyo's).
+    EXPECT_EQ(Bytes(csv).toStdString(),
+              u"\uFEFFdate,list,word,reading,answer,verdict,replays,speed\r\n"
+              "2025-03-01 19:01:00,JSLdefault,窓,ﾏﾄﾞ,窓,correct,0,500\r\n"
+              "2025-03-01 19:02:00,JSLdefault,ここ,ｺｺ,\"くつ, \"\"靴\"\"\",wrong,2,500\r\n"
+              "2025-03-01 19:03:00,JSLdefault,橋,ﾊｼ,,skipped,1,500\r\n"
+              "2025-03-02 19:01:00,food,ここ,ｺｺ,ここ,correct,0,500\r\n"
+              "2025-03-02 19:02:00,food,窓,ﾏﾄﾞ,孫,looks the same,3,500\r\n"
+              "2025-03-03 17:00:00,\"day 1, food\",ｱ!,ｱ,'=1+2,wrong,2,500\r\n"_qs.toUtf8()
+                  .toStdString());
+
+    // Another learner has nothing to export yet: the header alone.
+    ASSERT_TRUE(store.setLearner(u"花子"_qs));
+    EXPECT_TRUE(store.exportAttempts(csv));
+    EXPECT_EQ(NextNotice(store).kind, Kind::Exported);
+    EXPECT_EQ(Bytes(csv).count('\n'), 1);
+}
+
 // Another program holds the database for longer than a write waits: the
 // answers are kept in order, the window never waits, and once the lock is
 // gone every answer is there once.
@@ -278,7 +375,9 @@ TEST_F(History, LockedHistoryKeepsAnswersUntilItIsFree)
     }
     QSqlDatabase::removeDatabase(QStringLiteral("other"));
     ASSERT_TRUE(store.flush(kLong));
-    EXPECT_EQ(store.takeNotice().kind, Kind::Waiting);
+    const HistoryNotice waiting = store.takeNotice();
+    EXPECT_EQ(waiting.kind, Kind::Waiting);
+    EXPECT_TRUE(waiting.details.contains(u"database is locked"_qs)) << waiting.details.toStdString();
     EXPECT_EQ(store.takeNotice().kind, Kind::Stored);
     EXPECT_TRUE(store.takeNotice().isEmpty());
     EXPECT_EQ(Query(file(), QStringLiteral("SELECT reading FROM attempts ORDER BY id")), readings);

@@ -1,6 +1,7 @@
 #include "ShippedData.h"
 #include "playback/PracticeSession.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -43,6 +44,12 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
         {{u"ｺｳｺｳ"_qs, u"高校"_qs}, 1, u"高校", u"", Verdict::Correct},  // the display text
         {{u"ｶｻ"_qs, u"傘"_qs}, 0, nullptr, nullptr, Verdict::Skipped},
     };
+    // As in the program: Qt frees what the history's own thread used only
+    // when an application object exists.
+    static int argc = 1;
+    static char name[] = "practice_session_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
     QTemporaryDir dir;
     HistoryStore history(std::chrono::seconds(20));
     ASSERT_TRUE(history.open(dir.path()));
