@@ -225,6 +225,17 @@ Outcome Database::fail(Action action, const QSqlError& error, HistoryNotice* not
     return Outcome::Failed;
 }
 
+template <class Row>
+void Database::eachRow(QSqlQuery& q, bool ran, HistoryNotice* notice, Row row)
+{
+    if (!ran) {
+        fail(Action::Read, q.lastError(), notice);
+        return;
+    }
+    while (q.next())
+        row();
+}
+
 Outcome Database::open(const QString& path, HistoryNotice* notice)
 {
     close();
@@ -379,14 +390,10 @@ std::vector<LearnerStanding> Database::learners(HistoryNotice* notice)
 {
     std::vector<LearnerStanding> found;
     QSqlQuery q(db_);
-    if (!Run(q, QStringLiteral("SELECT l.name, COALESCE(MAX(s.number), 0) FROM learners l"
-                               " LEFT JOIN sessions s ON s.learner = l.id GROUP BY l.id, l.name"
-                               " ORDER BY MAX(s.id) IS NULL, MAX(s.id) DESC, l.name"))) {
-        fail(Action::Read, q.lastError(), notice);
-        return found;
-    }
-    while (q.next())
-        found.push_back({q.value(0).toString(), q.value(1).toInt()});
+    const bool ran = Run(q, QStringLiteral("SELECT l.name, COALESCE(MAX(s.number), 0) FROM learners l"
+                                           " LEFT JOIN sessions s ON s.learner = l.id GROUP BY l.id, l.name"
+                                           " ORDER BY MAX(s.id) IS NULL, MAX(s.id) DESC, l.name"));
+    eachRow(q, ran, notice, [&] { found.push_back({q.value(0).toString(), q.value(1).toInt()}); });
     return found;
 }
 
@@ -436,15 +443,13 @@ ReviewCards Database::cards(const QString& learner, HistoryNotice* notice)
 {
     ReviewCards cards;
     QSqlQuery q(db_);
-    if (!Run(q,
-             QStringLiteral("SELECT r.reading, r.display, r.box, r.due FROM review r"
-                            " JOIN learners l ON l.id = r.learner WHERE l.name = ?"),
-             {learner})) {
-        fail(Action::Read, q.lastError(), notice);
-        return cards;
-    }
-    while (q.next())
+    const bool ran = Run(q,
+                         QStringLiteral("SELECT r.reading, r.display, r.box, r.due FROM review r"
+                                        " JOIN learners l ON l.id = r.learner WHERE l.name = ?"),
+                         {learner});
+    eachRow(q, ran, notice, [&] {
         cards[{q.value(0).toString(), q.value(1).toString()}] = {q.value(2).toInt(), q.value(3).toInt()};
+    });
     return cards;
 }
 
@@ -452,20 +457,18 @@ std::vector<SessionScore> Database::sessionScores(const QString& learner, Histor
 {
     std::vector<SessionScore> scores;
     QSqlQuery q(db_);
-    if (!Run(q,
-             QStringLiteral("SELECT s.number, s.started, s.list, COUNT(*),"
-                            " SUM(CASE WHEN a.verdict IN ('correct', 'lookalike') THEN 1 ELSE 0 END),"
-                            " MIN(a.at), MAX(a.at)"
-                            " FROM sessions s JOIN attempts a ON a.session = s.id JOIN learners l ON l.id = s.learner"
-                            " WHERE l.name = ? GROUP BY s.id, s.number, s.started, s.list ORDER BY s.number"),
-             {learner})) {
-        fail(Action::Read, q.lastError(), notice);
-        return scores;
-    }
-    while (q.next()) {
+    const bool ran =
+        Run(q,
+            QStringLiteral("SELECT s.number, s.started, s.list, COUNT(*),"
+                           " SUM(CASE WHEN a.verdict IN ('correct', 'lookalike') THEN 1 ELSE 0 END),"
+                           " MIN(a.at), MAX(a.at)"
+                           " FROM sessions s JOIN attempts a ON a.session = s.id JOIN learners l ON l.id = s.learner"
+                           " WHERE l.name = ? GROUP BY s.id, s.number, s.started, s.list ORDER BY s.number"),
+            {learner});
+    eachRow(q, ran, notice, [&] {
         scores.push_back({q.value(0).toInt(), FromStamp(q.value(1)), q.value(2).toString(), q.value(3).toInt(),
                           q.value(4).toInt(), FromStamp(q.value(5)), FromStamp(q.value(6))});
-    }
+    });
     return scores;
 }
 
@@ -493,17 +496,14 @@ std::vector<ShapeAccuracy> Database::shapeAccuracy(const QString& learner, int s
 {
     std::vector<ShapeAccuracy> accuracy;
     QSqlQuery q(db_);
-    if (!RunOverSyllables(q,
-                          QStringLiteral("SELECT y.shape, COUNT(*), SUM(y.read_right)") + kLearnerSyllables
-                              + QStringLiteral(" GROUP BY y.shape"),
-                          learner, session)) {
-        fail(Action::Read, q.lastError(), notice);
-        return accuracy;
-    }
-    while (q.next()) {
+    const bool ran = RunOverSyllables(q,
+                                      QStringLiteral("SELECT y.shape, COUNT(*), SUM(y.read_right)")
+                                          + kLearnerSyllables + QStringLiteral(" GROUP BY y.shape"),
+                                      learner, session);
+    eachRow(q, ran, notice, [&] {
         if (const auto shape = ShapeFromCode(q.value(0).toString()))
             accuracy.push_back({*shape, q.value(1).toInt(), q.value(2).toInt()});
-    }
+    });
     std::sort(accuracy.begin(), accuracy.end(),
               [](const ShapeAccuracy& a, const ShapeAccuracy& b) { return a.shape < b.shape; });
     return accuracy;
@@ -513,21 +513,18 @@ std::vector<Confusion> Database::confusions(const QString& learner, int limit, i
 {
     std::vector<Confusion> found;
     QSqlQuery q(db_);
-    if (!RunOverSyllables(q,
-                          QStringLiteral("SELECT y.shape, y.read_as, COUNT(*)") + kLearnerSyllables
-                              + QStringLiteral(" AND y.read_right = 0 AND y.read_as IS NOT NULL"
-                                               " AND y.read_as <> y.shape GROUP BY y.shape, y.read_as"
-                                               " ORDER BY COUNT(*) DESC, y.shape, y.read_as LIMIT :limit"),
-                          learner, session, std::max(limit, 1))) {
-        fail(Action::Read, q.lastError(), notice);
-        return found;
-    }
-    while (q.next()) {
+    const bool ran = RunOverSyllables(q,
+                                      QStringLiteral("SELECT y.shape, y.read_as, COUNT(*)") + kLearnerSyllables
+                                          + QStringLiteral(" AND y.read_right = 0 AND y.read_as IS NOT NULL"
+                                                           " AND y.read_as <> y.shape GROUP BY y.shape, y.read_as"
+                                                           " ORDER BY COUNT(*) DESC, y.shape, y.read_as LIMIT :limit"),
+                                      learner, session, std::max(limit, 1));
+    eachRow(q, ran, notice, [&] {
         const auto shape = ShapeFromCode(q.value(0).toString());
         const auto readAs = ShapeFromCode(q.value(1).toString());
         if (shape && readAs)
             found.push_back({*shape, *readAs, q.value(2).toInt()});
-    }
+    });
     return found;
 }
 
@@ -535,19 +532,17 @@ std::vector<AttemptRow> Database::attempts(const QString& learner, HistoryNotice
 {
     std::vector<AttemptRow> rows;
     QSqlQuery q(db_);
-    if (!Run(q,
-             QStringLiteral("SELECT a.at, a.list, a.display, a.reading, a.answer, a.verdict, a.replays, a.speed"
-                            " FROM attempts a JOIN sessions s ON s.id = a.session JOIN learners l ON l.id = s.learner"
-                            " WHERE l.name = ? ORDER BY a.id"),
-             {learner})) {
-        fail(Action::Read, q.lastError(), notice);
-        return rows;
-    }
-    while (q.next()) {
+    const bool ran =
+        Run(q,
+            QStringLiteral("SELECT a.at, a.list, a.display, a.reading, a.answer, a.verdict, a.replays, a.speed"
+                           " FROM attempts a JOIN sessions s ON s.id = a.session JOIN learners l ON l.id = s.learner"
+                           " WHERE l.name = ? ORDER BY a.id"),
+            {learner});
+    eachRow(q, ran, notice, [&] {
         rows.push_back({FromStamp(q.value(0)), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
                         q.value(4).toString(), VerdictFromCode(q.value(5).toString()).value_or(Verdict::Skipped),
                         q.value(6).toInt(), q.value(7).toString()});
-    }
+    });
     return rows;
 }
 

@@ -9,6 +9,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 
 namespace oralis::history {
@@ -83,6 +84,10 @@ public:
 private:
     Outcome prepare(HistoryNotice* notice);
     Outcome fail(Action action, const QSqlError& error, HistoryNotice* notice);
+    // After a read ran (or failed: `ran` false, and `notice` tells), calls
+    // `row` with `q` on each row of its answer.
+    template <class Row>
+    void eachRow(QSqlQuery& q, bool ran, HistoryNotice* notice, Row row);
     QString moveAside();
 
     QString connection_;
