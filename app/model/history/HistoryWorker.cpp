@@ -191,10 +191,14 @@ void Worker::handle(Job& job)
         return;
     case Job::Kind::StartSession:
     case Job::Kind::Record:
+        // A new answer, or the end of a session, tries a locked database
+        // again at once.
         writes_.push_back(std::move(job));
+        retryAt_.reset();
         drain();
         return;
     case Job::Kind::Flush:
+        retryAt_.reset();
         retryPause_ = std::chrono::milliseconds{10};
         drain();
         return;
