@@ -2,6 +2,7 @@
 
 #include "model/DataPlaces.h"
 #include "model/ProgramState.h"
+#include "model/RegularFile.h"
 #include "model/TextFile.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "model/MouthShape.h"
 #include "model/ProgramState.h"
-#include "model/TextFile.h"
+#include "model/RegularFile.h"
 #include "model/WordList.h"
 #include "playback/StudyStrip.h"
 #include "playback/Verdict.h"
