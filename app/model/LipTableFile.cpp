@@ -305,16 +305,18 @@ qint64 FrameTotal(const SignTable& table)
 // sink has then said why).
 using Sink = std::function<bool(QByteArrayView piece)>;
 
-// Hands the file's bytes to `sink` in pieces of about kPiece bytes, so that
+// Hands the file's bytes to `sink` in pieces of at most a megabyte, so that
 // even the largest table is never held whole. False with the reason when the
 // file would exceed `limit`, when `progress` (frames written of all) cancels,
 // or when the sink refuses.
 bool FormatTable(const SignTable& table, const Headers& headers, const Sink& sink, qint64 limit,
                  const ProgressFn& progress, QString* whyNot)
 {
-    constexpr qsizetype kPiece = qsizetype(1) << 20;
     const qint64 frames = FrameTotal(table);
-    QByteArray buffer(kPiece + kMaxFrameLine, Qt::Uninitialized);
+    // A small table is written in one piece of its own size.
+    const qsizetype piece = static_cast<qsizetype>(
+        std::min<qint64>(qint64(1) << 20, (frames + kSignSlots) * kMaxFrameLine));
+    QByteArray buffer(piece + kMaxFrameLine, Qt::Uninitialized);
     char* const begin = buffer.data();
     char* p = begin;
     qint64 written = 0;
@@ -332,11 +334,11 @@ bool FormatTable(const SignTable& table, const Headers& headers, const Sink& sin
     };
     auto put = [&](QByteArrayView bytes) {
         for (qsizetype done = 0; done < bytes.size();) {
-            const qsizetype part = std::min<qsizetype>(bytes.size() - done, kPiece - (p - begin));
+            const qsizetype part = std::min<qsizetype>(bytes.size() - done, piece - (p - begin));
             std::memcpy(p, bytes.data() + done, static_cast<size_t>(part));
             p += part;
             done += part;
-            if (p - begin >= kPiece && !flush())
+            if (p - begin >= piece && !flush())
                 return false;
         }
         return true;
@@ -354,7 +356,7 @@ bool FormatTable(const SignTable& table, const Headers& headers, const Sink& sin
         for (const LipFrame& frame : sign.Frames) {
             p = PutFrame(p, frame);
             ++done;
-            if (p - begin >= kPiece && !flush())
+            if (p - begin >= piece && !flush())
                 return false;
         }
     }
@@ -366,9 +368,12 @@ bool FormatTable(const SignTable& table, const Headers& headers, const Sink& sin
 int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString* whyNot,
                               const ProgressFn& progress)
 {
+    // Small pieces, so that tests and the fuzzer cross the reader's piece
+    // boundaries everywhere: inside fields, quotes and line ends.
+    constexpr qint64 kSmallPiece = 61;
     qint64 done = 0;
     auto source = [&](char* into, qint64 room) {
-        const qint64 part = std::min(room, bytes.size() - done);
+        const qint64 part = std::min({room, bytes.size() - done, kSmallPiece});
         std::memcpy(into, bytes.constData() + done, static_cast<size_t>(part));
         done += part;
         return part;

@@ -28,7 +28,8 @@ constexpr int CsvFieldCount = 21;
 int16_t LoadLipTable(const QString& path, SignTable& table, QString* whyNot = nullptr,
                      const ProgressFn& progress = {});
 
-// The same reader over bytes already in memory (for tests and the fuzzer).
+// The same reader over bytes already in memory (for tests and the fuzzer),
+// handed over in pieces of a few dozen bytes.
 int16_t LoadLipTableFromBytes(const QByteArray& bytes, SignTable& table, QString* whyNot = nullptr,
                               const ProgressFn& progress = {});
 
