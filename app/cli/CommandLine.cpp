@@ -4,6 +4,7 @@
 #include "model/KanaParser.h"
 #include "model/MecabReading.h"
 #include "model/NumberReading.h"
+#include "model/RegularFile.h"
 #include "model/TextFile.h"
 #include "model/WordList.h"
 #include "playback/Playback.h"
@@ -129,7 +130,7 @@ int CheckList(const QString& path, QTextStream& out, QTextStream& err, MecabRead
 {
     QByteArray bytes;
     QString whyNot;
-    if (!ReadRegularFile(path, bytes, &whyNot)) {
+    if (!ReadRegularFile(path, bytes, &whyNot, {}, kMaxWordListSize)) {
         err << whyNot << u'\n';
         return 2;
     }
@@ -195,7 +196,13 @@ ListCheck CheckWordList(const QByteArray& bytes, MecabReader& mecab)
             break;
         }
         // One line read alone, as UTF-8, is read as the list reads it.
-        const WordList word = ParseWordList(QByteArray("\xEF\xBB\xBF") + line.toUtf8());
+        WordList word = ParseWordList(QByteArray("\xEF\xBB\xBF") + line.toUtf8());
+        // A reading that cannot be played is judged all the same, so that the
+        // line gets the reading its text should have.
+        if (word.size() == 0 && !word.firstSkipped.empty() && word.firstSkipped[0].reason == SkipReason::Unplayable) {
+            word.readings << word.firstSkipped[0].reading;
+            word.displays << word.firstSkipped[0].display;
+        }
         if (word.size() == 0) {
             check.faults.append({number, line, Tr("no reading or no text: the quiz skips this line")});
             continue;

@@ -17,6 +17,11 @@ QString Named(const QString& display, const QString& reading)
     return QStringLiteral("%1 (%2)").arg(display, reading);
 }
 
+QString NoPlayableWord()
+{
+    return QCoreApplication::translate("oralis::PracticeStarter", "No word of this list can be played");
+}
+
 // How many of the lookalikes a verdict names: enough to teach why, few
 // enough to read at a glance.
 constexpr int kLookalikesShown = 4;
@@ -155,7 +160,13 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
 {
     WordList words;
     QString why;
-    if (path.isEmpty() || !LoadWordList({path}, words, nullptr, &why) || words.size() == 0) {
+    listNotice_.clear();
+    const bool loaded = !path.isEmpty() && LoadWordList({path}, words, nullptr, &why);
+    if (loaded)
+        listNotice_ = notices_.once(words, path);
+    if (loaded && words.size() == 0 && words.skippedLines > 0)
+        return Refuse(whyNot, NoPlayableWord());
+    if (!loaded || words.size() == 0) {
         const QString message = QCoreApplication::translate("oralis::PracticeStarter", "Word list not loaded");
         return Refuse(whyNot, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
     }
@@ -170,8 +181,7 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
     const int wanted = std::max(1, static_cast<int>(NumericPrefix(countText)));
     std::vector<PracticeWord> drawn = DrawPracticeWords(words, wanted, history_, number, table, *start, random_);
     if (drawn.empty())
-        return Refuse(whyNot, QCoreApplication::translate("oralis::PracticeStarter",
-                                                          "No word of this list can be played"));
+        return Refuse(whyNot, NoPlayableWord());
     lookalikes_ = LookalikesOfLists({path}, table, *start);
     session_ = std::make_unique<PracticeSession>(std::move(drawn), listName, number, &history_, now);
     return true;

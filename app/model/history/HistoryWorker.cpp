@@ -1,6 +1,6 @@
 #include "model/history/HistoryWorker.h"
 
-#include "model/TextFile.h"
+#include "model/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -431,7 +431,7 @@ void frmSpace::OpenLipTable()
     // A failed load keeps the table as it was, so the message is all there is to do.
     FileProgress progress(this, FileProgress::Loading(path), true);
     if (LoadLipTable(path, Program().signTable, &why, progress.callback()) == 0)
-        ShowMessage(this, QStringLiteral("Cannot load %1\n%2").arg(QDir::toNativeSeparators(path), why));
+        ShowMessage(this, progress.loadFailure(path, why));
 }
 
 void frmSpace::ViewPress(Qt::MouseButton button, QPointF at)

@@ -190,6 +190,8 @@ void frmPractice::StartSession()
                                         NumWordsTxt->text(), Program().signTable, host_.SpeedText(),
                                         QDateTime::currentDateTime(), &why);
     TellHistoryNotice();
+    if (!starter_.listNotice().isEmpty())
+        ShowMessage(this, starter_.listNotice());
     if (!started) {
         ShowMessage(this, why);
         return;

@@ -2,7 +2,7 @@
 
 #include "model/MouthShape.h"
 #include "model/ProgramState.h"
-#include "model/TextFile.h"
+#include "model/RegularFile.h"
 #include "playback/StudyStrip.h"
 #include "playback/ViewControl.h"
 #include "ui/Common.h"
