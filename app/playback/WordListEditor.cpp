@@ -32,6 +32,19 @@ QString Trimmed(const QString& text)
 
 }  // namespace
 
+SpokenText ProposedReadings(QStringView text, MecabReader& mecab)
+{
+    const QString trimmed = Trimmed(text.toString());
+    if (trimmed.isEmpty())
+        return {};
+    SpokenText spoken = SpokenReadingsOfText(trimmed, mecab);
+    if (spoken.readings.isEmpty() && mecab.unavailable()) {
+        if (const std::optional<QString> own = OwnReading(trimmed); own && !own->isEmpty())
+            return {{*own}, QString()};
+    }
+    return spoken;
+}
+
 void WordListEditor::clear()
 {
     words_ = WordList();

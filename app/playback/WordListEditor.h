@@ -3,6 +3,7 @@
 // this holds and forwards the teacher's input; nothing here needs a window.
 #pragma once
 
+#include "model/MecabReading.h"
 #include "model/ProgramState.h"
 #include "model/WordList.h"
 
@@ -20,6 +21,13 @@ struct ListWordLook {
     QList<int> alike;   // the other words that look the same, in list order
     QString unplayable; // why its reading cannot be played; empty when it can
 };
+
+// The readings offered for a word typed into the editor, best first, as a
+// list should hold them (SpokenReadingsOfText); where MeCab cannot be used,
+// kana and romaji still read as themselves. Empty, with `whyNot`, when the
+// text has none. Uses nothing but `mecab`, so it may run on another thread
+// that owns its own reader.
+SpokenText ProposedReadings(QStringView text, MecabReader& mecab);
 
 class WordListEditor {
 public:

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace oralis {
 
@@ -97,6 +98,26 @@ std::optional<WorksheetContent> WorksheetOfList(const QString& title, const Word
         return std::nullopt;
     }
     return content;
+}
+
+WorksheetFrames DistinctFrames(const WorksheetContent& content)
+{
+    WorksheetFrames out;
+    std::map<QByteArray, int> seen;
+    for (const WorksheetWord& w : content.words) {
+        std::vector<int>& indices = out.pictureOf.emplace_back();
+        for (const StripCell& cell : w.cells) {
+            QByteArray key;
+            if (cell.target)
+                key = QByteArray(reinterpret_cast<const char*>(cell.target->v.data()),
+                                 static_cast<qsizetype>(sizeof(cell.target->v)));
+            const auto [at, added] = seen.emplace(key, static_cast<int>(out.frames.size()));
+            if (added)
+                out.frames.push_back(cell.target);
+            indices.push_back(at->second);
+        }
+    }
+    return out;
 }
 
 WorksheetLayout LayOutWorksheet(const std::vector<int>& syllables, WorksheetKind kind)

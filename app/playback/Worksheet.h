@@ -40,6 +40,14 @@ struct WorksheetContent {
 std::optional<WorksheetContent> WorksheetOfList(const QString& title, const WordList& list, const SignTable& table,
                                                 QStringView speedText, QString* whyNot = nullptr);
 
+// The pictures a worksheet needs, each drawn once: a syllable's picture
+// depends only on its frame, and a list repeats few.
+struct WorksheetFrames {
+    std::vector<std::optional<LipFrame>> frames;
+    std::vector<std::vector<int>> pictureOf;  // [word][cell]: index into frames
+};
+WorksheetFrames DistinctFrames(const WorksheetContent& content);
+
 constexpr int kWorksheetDpi = 300;
 // Millimetres on paper in dots at kWorksheetDpi, rounded.
 int Dots(double millimetres);

@@ -55,6 +55,29 @@ TEST(WordListEditor, AddsPlayableReadingsAndSaysWhyItRefusesTheRest)
     EXPECT_EQ(editor.words().readings.front(), U("ﾔｺﾞｰ"));
 }
 
+TEST(WordListEditor, ProposesSpokenReadingsAndKanaWithoutADictionary)
+{
+    MecabReader mecab;
+    MecabReader none(QStringLiteral("/nonexistent/dictionary"));
+    const struct {
+        MecabReader* reader;
+        const char* text;
+        QStringList readings;
+    } cases[] = {
+        {&mecab, "辛い", {U("ﾂﾗｲ"), U("ｶﾗｲ")}},
+        {&mecab, " 先生\u3000", {U("ｾﾝｾｰ")}},
+        {&mecab, "3本", {U("ｻﾝﾎﾞﾝ")}},
+        {&none, "さかな", {U("ｻｶﾅ")}},
+        {&none, "魚", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const SpokenText proposed = ProposedReadings(U(c.text), *c.reader);
+        EXPECT_EQ(proposed.readings, c.readings);
+        EXPECT_EQ(proposed.whyNot.isEmpty(), !c.readings.isEmpty()) << proposed.whyNot.toStdString();
+    }
+}
+
 TEST(WordListEditor, MovesAndRemovesWholeWordsAndTracksUnsavedChanges)
 {
     QTemporaryDir dir;

@@ -109,6 +109,13 @@ TEST(Worksheet, ListWordsGetTheirStripsAndUnplayableOnesAreNamed)
     EXPECT_EQ(sheet->words[1].text, QStringLiteral("愛"));
     EXPECT_EQ(sheet->leftOut, QStringList{QStringLiteral("壊れた行 (madoX): Unsupported character(s) in the string")});
 
+    // ﾏﾄﾞ, ｱｲ and ﾏﾄﾞ again need four pictures: ﾏ, ﾄﾞ, ｱ, ｲ.
+    WorksheetContent twice = *sheet;
+    twice.words.push_back(twice.words[0]);
+    const WorksheetFrames frames = DistinctFrames(twice);
+    EXPECT_EQ(frames.frames.size(), 4u);
+    EXPECT_EQ(frames.pictureOf, (std::vector<std::vector<int>>{{0, 1}, {2, 3}, {0, 1}}));
+
     QString why;
     WordList none;
     none.readings = QStringList{QStringLiteral("x")};
