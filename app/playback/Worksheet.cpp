@@ -23,11 +23,11 @@ constexpr double kHeadingMm = 12.0;
 constexpr double kPageNumberMm = 8.0;
 constexpr double kAfterHeadingMm = 4.0;
 constexpr double kTitleMm = 10.0;
-constexpr double kNumberMm = 12.0;
-constexpr double kLabelMm = 8.0;
+constexpr double kNumberMm = 16.0;
+constexpr double kLabelMm = 9.0;
 constexpr double kPictureGapMm = 2.0;
 constexpr double kWritingMm = 14.0;
-constexpr double kAfterWordMm = 5.0;
+constexpr double kAfterWordMm = 4.0;
 constexpr double kAnswerMm = 10.0;
 
 // Fills pages top to bottom inside the body of the page.
@@ -145,8 +145,11 @@ WorksheetLayout LayOutWorksheet(const std::vector<int>& syllables, WorksheetKind
     for (int w = 0; w < static_cast<int>(syllables.size()); ++w) {
         const int cells = std::max(syllables[static_cast<size_t>(w)], 0);
         const int rows = std::max(1, (cells + layout.columns - 1) / layout.columns);
-        // The title goes with the first row, so that no title stands alone.
-        int y = flow.place(titleHeight + rowHeight, false);
+        // The title goes with the first row, so that no title stands alone,
+        // and the line to write on with the last.
+        const int writing = answerSheet ? Dots(kWritingMm) : 0;
+        const auto below = [&](int r) { return r == rows - 1 ? writing : 0; };
+        int y = flow.place(titleHeight + rowHeight + below(0), false);
         PlacedTitle title{w, QRect(body.left(), y, numberWidth, titleHeight), {}, {}};
         if (!answerSheet) {
             const int textWidth = (body.width() - numberWidth) * 3 / 5;
@@ -157,7 +160,7 @@ WorksheetLayout LayOutWorksheet(const std::vector<int>& syllables, WorksheetKind
         y += titleHeight;
         for (int r = 0; r < rows; ++r) {
             if (r > 0)
-                y = flow.place(gap + rowHeight, false) + gap;
+                y = flow.place(gap + rowHeight + below(r), false) + gap;
             for (int c = r * layout.columns; c < std::min(cells, (r + 1) * layout.columns); ++c) {
                 const int x = body.left() + (c - r * layout.columns) * (width + gap);
                 const QRect picture(QPoint(x, y), layout.picture);
@@ -166,8 +169,8 @@ WorksheetLayout LayOutWorksheet(const std::vector<int>& syllables, WorksheetKind
             }
         }
         if (answerSheet) {
-            const int lineY = flow.place(Dots(kWritingMm), false) + Dots(kWritingMm) - 1;
-            flow.page().writingLines.emplace_back(body.left() + numberWidth, lineY, body.right(), lineY);
+            const int lineY = y + rowHeight + writing - 1;
+            flow.page().writingLines.push_back({w, QLine(body.left() + numberWidth, lineY, body.right(), lineY)});
         }
         flow.skip(Dots(kAfterWordMm));
     }

@@ -69,6 +69,10 @@ struct PlacedPicture {
     QRect picture;
     QRect label;  // kana and shape; empty on an answer sheet, which would give the word away
 };
+struct PlacedLine {
+    int word = 0;
+    QLine line;  // to write the word on, under its strip
+};
 struct PlacedAnswer {
     int word = 0;
     QRect line;  // "1.  窓  ﾏﾄﾞ"
@@ -79,7 +83,7 @@ struct WorksheetPage {
     QRect pageNumber;
     std::vector<PlacedTitle> titles;
     std::vector<PlacedPicture> pictures;
-    std::vector<QLine> writingLines;  // answer sheet: one a word
+    std::vector<PlacedLine> writingLines;  // answer sheet: one a word
     std::vector<PlacedAnswer> answers;
 };
 struct WorksheetLayout {

@@ -89,14 +89,21 @@ bool WorksheetPages::Paint(QPagedPaintDevice& device, QString* whyNot) const
             p.drawRect(pic.picture.adjusted(0, 0, -1, -1));
             if (!pic.label.isEmpty()) {
                 const StripCell& cell = content_.words[static_cast<size_t>(pic.word)].cells[static_cast<size_t>(pic.cell)];
+                // The kana large, the shape's name under it.
+                const int kanaHeight = pic.label.height() * 11 / 20;
+                const QRect kana(pic.label.topLeft(), QSize(pic.label.width(), kanaHeight));
+                const QRect shape(kana.bottomLeft() + QPoint(0, 1),
+                                  QSize(pic.label.width(), pic.label.height() - kanaHeight));
                 p.setPen(Qt::black);
-                p.setFont(SheetFont(pic.label.height(), 0.36));
-                p.drawText(pic.label, Qt::AlignCenter, cell.label());
+                p.setFont(SheetFont(pic.label.height(), 0.5));
+                p.drawText(kana, Qt::AlignCenter, cell.kana);
+                p.setFont(SheetFont(pic.label.height(), 0.32));
+                p.drawText(shape, Qt::AlignHCenter | Qt::AlignTop, ShapeName(cell.shape));
             }
         }
         p.setPen(QPen(kWriting, 3));
-        for (const QLine& line : page.writingLines)
-            p.drawLine(line);
+        for (const PlacedLine& line : page.writingLines)
+            p.drawLine(line.line);
         p.setPen(Qt::black);
         for (const PlacedAnswer& a : page.answers) {
             p.setFont(SheetFont(a.line.height(), 0.55));

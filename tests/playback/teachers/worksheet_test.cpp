@@ -17,8 +17,8 @@ std::vector<QRect> Boxes(const WorksheetPage& page)
         boxes.insert(boxes.end(), {t.number, t.text, t.reading});
     for (const PlacedPicture& p : page.pictures)
         boxes.insert(boxes.end(), {p.picture, p.label});
-    for (const QLine& l : page.writingLines)
-        boxes.push_back(QRect(l.p1(), l.p2()));
+    for (const PlacedLine& l : page.writingLines)
+        boxes.push_back(QRect(l.line.p1(), l.line.p2()));
     for (const PlacedAnswer& a : page.answers)
         boxes.push_back(a.line);
     std::erase_if(boxes, [](const QRect& r) { return r.isEmpty(); });
@@ -53,6 +53,12 @@ TEST(Worksheet, PagesAreA4WithPicturesOfAtLeastThreeCentimetresInsideTheMargins)
                     EXPECT_TRUE(std::any_of(page.titles.begin(), page.titles.end(),
                                             [&](const PlacedTitle& t) { return t.word == pic.word; }));
                 }
+            }
+            for (const PlacedLine& l : page.writingLines) {  // under the word's last picture
+                EXPECT_TRUE(std::any_of(page.pictures.begin(), page.pictures.end(), [&](const PlacedPicture& pic) {
+                    return pic.word == l.word && pic.cell == syllables[static_cast<size_t>(l.word)] - 1 &&
+                        pic.picture.bottom() < l.line.y1();
+                })) << p << ": word " << l.word;
             }
             EXPECT_EQ(page.answerPage, !page.answers.empty());
             for (const PlacedAnswer& a : page.answers)
