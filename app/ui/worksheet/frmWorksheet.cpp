@@ -29,11 +29,11 @@ void OpenWorksheet(LearnerHost& host, QWidget* parent, const WordList& list, con
 }
 
 frmWorksheet::frmWorksheet(LearnerHost& host, QWidget* parent, const WordList& list, const QString& title)
-    : QDialog(parent), host_(host), list_(list)
+    : QDialog(parent), host_(host)
 {
     setObjectName(QStringLiteral("frmWorksheet"));
     setWindowTitle(tr("Worksheet"));
-    content_ = WorksheetOfList(title, list_, Program().signTable, host_.SpeedText(), &whyNot_);
+    content_ = WorksheetOfList(title, list, Program().signTable, host_.SpeedText(), &whyNot_);
 
     auto* top = new QVBoxLayout(this);
     auto* form = new QFormLayout;

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -43,7 +45,6 @@ private:
     void Tell(const QString& text);
 
     LearnerHost& host_;
-    WordList list_;
     std::optional<WorksheetContent> content_;
     QString whyNot_;
 
