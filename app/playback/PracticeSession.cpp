@@ -114,8 +114,8 @@ const AnswerVerdict* PracticeSession::settle(AnswerVerdict verdict, const QStrin
         it->right += o.right ? 1 : 0;
     }
     last_ = at;
-    // A store that fails turns itself off and says so once; the session's
-    // own score goes on regardless.
+    // The store takes the attempt over at once, and says itself when it
+    // cannot keep it; the session's own score goes on regardless.
     if (history_) {
         history_->record(session_, Attempt{at, list_, word.reading, word.display, answerText, answerReading,
                                            verdict.kind, replays_, speed_, verdict.outcomes});
@@ -133,6 +133,9 @@ void PracticeSession::goOn()
     verdict_.reset();
     pattern_.reset();
     phase_ = ++turn_ < count() ? Phase::Watching : Phase::Finished;
+    // Answers kept while another program held the history get another try now.
+    if (phase_ == Phase::Finished && history_)
+        history_->flush();
 }
 
 qint64 PracticeSession::seconds() const

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -176,9 +177,12 @@ void frmPractice::ListChosen(int index)
 
 void frmPractice::TellHistoryNotice()
 {
-    const QString notice = starter_.history().takeNotice();
-    if (!notice.isEmpty())
-        ShowMessage(this, notice);
+    for (HistoryNotice notice = starter_.history().takeNotice(); !notice.isEmpty(); notice = starter_.history().takeNotice()) {
+        QMessageBox box(QMessageBox::NoIcon, kProgramTitle, notice.message, QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.setDetailedText(notice.details);
+        box.exec();
+    }
 }
 
 void frmPractice::StartSession()
@@ -275,6 +279,7 @@ void frmPractice::GoOn()
         VerdictLbl->setText(QStringLiteral("Session over"));
         DiffLbl->clear();
         UpdateButtons();
+        TellHistoryNotice();
         return;
     }
     BeginTurn();
