@@ -7,6 +7,7 @@
 #include "model/RegularFile.h"
 #include "model/TextFile.h"
 #include "model/WordList.h"
+#include "model/WordListFile.h"
 #include "playback/Playback.h"
 
 #include <QCoreApplication>
@@ -85,14 +86,6 @@ int PrintReadings(const QStringList& texts, QTextStream& out, MecabReader& mecab
     return status;
 }
 
-// A word list line of a reading and a text, quoted when the text needs it.
-QString ListLine(const QString& reading, QString display)
-{
-    if (display.contains(u',') || display.contains(u'"') || display.startsWith(u' '))
-        display = u'"' + display.replace(u'"', QStringLiteral("\"\"")) + u'"';
-    return reading + u',' + display;
-}
-
 // What a line with `reading` and `display` should be, or empty when it is right.
 // False when MeCab cannot be used.
 bool Judge(const QString& reading, const QString& display, MecabReader& mecab, QString& should)
@@ -120,7 +113,7 @@ bool Judge(const QString& reading, const QString& display, MecabReader& mecab, Q
     if (common.isEmpty())
         should = Tr("the texts joined by ・ read differently: %1").arg(each.join(QStringLiteral(", ")));
     else if (!common.contains(reading))
-        should = SignsOf(common.first(), &whyNot) ? ListLine(common.first(), display) : whyNot;
+        should = SignsOf(common.first(), &whyNot) ? WordListLine(common.first(), display) : whyNot;
     else
         should = plays ? QString() : whyNot;
     return true;

@@ -12,6 +12,7 @@
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/editor/EditFrm.h"
+#include "ui/lists/frmWordLists.h"
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/LipView.h"
 #include "ui/main/Quiz.h"
@@ -210,6 +211,7 @@ void frmSpace::BuildMenus()
     item(tools, "mnuAnswerQuiz", QStringLiteral("解答練習"), [this] { OpenPractice(*this); });
     item(tools, "mnuProgress", QStringLiteral("成績"), [this] { OpenProgress(*this); });
     item(tools, "mnuStudy", QStringLiteral("学習"), [this] { OpenStudy(*this); });
+    item(tools, "mnuWordLists", tr("単語リスト編集"), [this] { OpenWordLists(*this); });
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
@@ -496,7 +498,7 @@ void frmSpace::Option1_Click(int index)
 
 bool frmSpace::MayExit()
 {
-    return !Program().signTable.UnsavedChanges || ConfirmDiscard(this);
+    return (!Program().signTable.UnsavedChanges || ConfirmDiscard(this)) && WordListsMayClose(*this);
 }
 
 void frmSpace::mnuExit_Click()

@@ -1,7 +1,9 @@
 #include "ui/practice/frmPractice.h"
 
+#include "model/DataPlaces.h"
 #include "model/ProgramState.h"
 #include "model/WordList.h"
+#include "model/WordListFile.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
 #include "ui/NumberLineEdit.h"
@@ -140,7 +142,7 @@ void frmPractice::BuildWidgets()
 
 void frmPractice::FillLists()
 {
-    for (const QString& path : ShippedWordLists(ProgramFolder()))
+    for (const QString& path : ChoosableWordLists(ProgramFolder(), UserDataFolder()))
         cmbList->addItem(QFileInfo(path).completeBaseName(), path);
     cmbList->addItem(kOtherList);
     cmbList->setCurrentIndex(0);
