@@ -73,12 +73,13 @@ package)
   dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x failed"
   # The copyright file is machine-readable, and every licence it names has its text.
   /usr/bin/python3 - "$work/root/usr/share/doc/oralis/copyright" <<'PY' || fail "the copyright file is not machine-readable"
-import sys
+import re, sys
 from debian.copyright import Copyright
 with open(sys.argv[1], encoding="utf-8") as f:
     c = Copyright(f, strict=True)
 texts = {p.license.synopsis for p in c.all_license_paragraphs() if p.license.text}
-names = {p.license.synopsis for p in c.all_files_paragraphs()}
+# A paragraph may name several licences ("GPL-3+ and CC-BY-SA-3.0").
+names = {n for p in c.all_files_paragraphs() for n in re.split(r"\s+(?:and|or)\s+", p.license.synopsis)}
 sys.exit(f"no text for {sorted(names - texts)}" if names - texts or not names else 0)
 PY
   prefix="$work/root/usr"
