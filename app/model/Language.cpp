@@ -17,6 +17,7 @@ namespace oralis {
 namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
+bool japaneseInUse = false;
 
 QSettings UserSettings()
 {
@@ -100,6 +101,7 @@ bool SpeaksJapanese()
 QStringList UseLanguage(bool japanese, const QString& programFolder)
 {
     const bool systemJapanese = SpeaksJapanese(LanguageChoice::System, QLocale::system().uiLanguages());
+    japaneseInUse = japanese;
     if (!japanese) {
         // The system's reasons in English too, as the rest of the message.
         if (systemJapanese) {
@@ -135,6 +137,11 @@ QStringList UseLanguage(bool japanese, const QString& programFolder)
     if (!Install(new QTranslator(app), QStringLiteral("qtbase_ja.qm"), qtFolder))
         missing << QDir(qtFolder).filePath(QStringLiteral("qtbase_ja.qm"));
     return missing;
+}
+
+bool JapaneseInUse()
+{
+    return japaneseInUse;
 }
 
 }  // namespace oralis

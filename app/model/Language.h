@@ -35,4 +35,7 @@ bool SpeaksJapanese();
 // then shows their source texts.
 QStringList UseLanguage(bool japanese, const QString& programFolder);
 
+// Whether the last UseLanguage put the program into Japanese.
+bool JapaneseInUse();
+
 }  // namespace oralis

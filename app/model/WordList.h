@@ -72,6 +72,12 @@ QStringList WordListCandidates();
 // graded ones of its lists/ folder by name. Empty when there are none.
 QStringList ShippedWordLists(const QString& programFolder);
 
+// The name a list chooser shows for the list file at `path`: a list shipped
+// with the program (one of ShippedWordLists) by the name of its theme or
+// level in the user's language (食べ物, 初級の単語 …), any other by its file
+// name without ".txt".
+QString WordListTitle(const QString& path, const QString& programFolder);
+
 // Reads the first of `paths` that exists, as a regular file of at most
 // kMaxWordListSize (ReadRegularFile). False, with `path` empty, when none
 // exists, or when the first that exists cannot be read or is too large,
