@@ -70,7 +70,7 @@ frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Window), textFon
     ScoreChart = new QChartView(this);
     ScoreChart->setObjectName(QStringLiteral("ScoreChart"));
     ScoreChart->setRenderHint(QPainter::Antialiasing);
-    ScoreChart->setMinimumSize(Twips(7200), Twips(3600));
+    ScoreChart->setMinimumSize(Twips(7200), Twips(4500));
     layout->addWidget(ScoreChart, 3);
 
     SessionTable = new QTableWidget(0, 3, this);
@@ -146,7 +146,7 @@ void frmProgress::Refresh()
     percent->setRange(-kPercentMargin, 100 + kPercentMargin);
     percent->setTickType(QValueAxis::TicksDynamic);
     percent->setTickAnchor(0);
-    percent->setTickInterval(20);
+    percent->setTickInterval(25);
     percent->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(sessions, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
