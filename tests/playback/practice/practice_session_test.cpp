@@ -124,6 +124,14 @@ TEST(PracticeSession, WrongAnswerLinesTheSyllablesUpWithTheirShapes)
     EXPECT_EQ(DiffText(*v), u"ﾏ  [ﾄﾞ→ﾂ]\nﾄﾞ (お) read as ﾂ (う)"_qs);
 }
 
+TEST(PracticeSession, ShapeAccuracyCoversTheSmallTsuAndTheSyllabicN)
+{
+    const std::vector<ShapeAccuracy> accuracy{
+        {BasicShape::A, 2, 2}, {BasicShape::Geminate, 1, 0}, {BasicShape::SyllabicN, 4, 3}};
+    EXPECT_EQ(ShapeAccuracyLines(accuracy),
+              (QStringList{u"あ: 100% right (2 of 2)"_qs, u"促音: 0% right (0 of 1)"_qs, u"撥音: 75% right (3 of 4)"_qs}));
+}
+
 TEST(PracticeSession, DrawLeavesOutWordsThatCannotBePlayed)
 {
     WordList list;

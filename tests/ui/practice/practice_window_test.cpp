@@ -2,6 +2,7 @@
 
 #include "model/History.h"
 #include "model/ProgramState.h"
+#include "model/UserSettings.h"
 #include "playback/ViewControl.h"
 #include "ui/CloseUpButton.h"
 #include "ui/NumberLineEdit.h"
@@ -11,6 +12,8 @@
 #include "ui/practice/frmProgress.h"
 
 #include <QChartView>
+#include <QComboBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QLabel>
@@ -296,24 +299,25 @@ private slots:
         QVERIFY(practice->Session()->inProgress());
     }
 
-    void closeUpIsOnAtFirstAndStaysAsTheLearnerLeftIt()
+    // 口元 is on at first; the list, the count and 口元 are as the learner
+    // left them the next time the window is made.
+    void practiceSettingsStayAsTheLearnerLeftThem()
     {
+        QFile::remove(UserSettingsPath());
         main_->camera.FieldOfView = 40;
         const QSizeF picture = main_->PictureSize();
         const float close = CloseUpFieldOfView(Program().signTable, main_->camera.CameraDistance,
                                                static_cast<float>(picture.width()), static_cast<float>(picture.height()));
-        OpenPractice(*main_);
-        auto* practice = main_->findChild<frmPractice*>();
+        auto practice = Started(2);
         QVERIFY(practice);
+        QVERIFY(practice->cmdCloseUp->isChecked());
         QCOMPARE(main_->camera.FieldOfView, close);
         practice->cmdCloseUp->click();
         QCOMPARE(main_->camera.FieldOfView, 40.0f);
-        delete practice;
-        OpenPractice(*main_);
-        practice = main_->findChild<frmPractice*>();
+        practice = std::make_unique<frmPractice>(*main_);
+        QCOMPARE(practice->cmbList->currentData().toString(), list_);
+        QCOMPARE(practice->NumWordsTxt->text(), QStringLiteral("2"));
         QVERIFY(!practice->cmdCloseUp->isChecked());
-        QCOMPARE(main_->camera.FieldOfView, 40.0f);
-        delete practice;
     }
 };
 
