@@ -1,8 +1,8 @@
 #include "ui/practice/frmPractice.h"
 
 #include "model/ProgramState.h"
-#include "model/WordList.h"
 #include "model/UserSettings.h"
+#include "model/WordList.h"
 #include "ui/BesideMain.h"
 #include "ui/CloseUpButton.h"
 #include "ui/Common.h"
@@ -339,7 +339,6 @@ void frmPractice::Finish()
     VerdictLbl->setText(QStringLiteral("Session over"));
     DiffLbl->clear();
     UpdateButtons();
-    FocusAnswer();
     RefreshOpenProgress(host_);
 }
 

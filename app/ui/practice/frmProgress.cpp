@@ -31,6 +31,7 @@ constexpr int kConfusionsShown = 5;
 // Room above 100 % and below 0 % for a whole point marker, in percent.
 constexpr double kPercentMargin = 6.0;
 constexpr qreal kMarkerSize = 9.0;
+constexpr int kPercentTick = 25;
 // At most this many session numbers along the bottom, so they stay readable.
 constexpr int kSessionTicks = 10;
 
@@ -56,7 +57,8 @@ void RefreshOpenProgress(LearnerHost& host)
         progress->Refresh();
 }
 
-frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Window), textFont_(NamedFont(kTextFont, kTextPointSize))
+frmProgress::frmProgress(QWidget* parent)
+    : QWidget(parent, Qt::Window), textFont_(NamedFont(kTextFont, kTextPointSize))
 {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("成績"));
@@ -146,7 +148,7 @@ void frmProgress::Refresh()
     percent->setRange(-kPercentMargin, 100 + kPercentMargin);
     percent->setTickType(QValueAxis::TicksDynamic);
     percent->setTickAnchor(0);
-    percent->setTickInterval(25);
+    percent->setTickInterval(kPercentTick);
     percent->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(sessions, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
