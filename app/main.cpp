@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
+#include "model/DataPlaces.h"
 #include "model/MecabReading.h"
+#include "model/RegularFile.h"
 #include "ui/Common.h"
 #include "ui/main/frmSpace.h"
 
@@ -29,6 +31,8 @@ int main(int argc, char** argv)
     // Desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.oralis.Oralis"));
     oralis::UseOneJapaneseFace();
+    // Saves cut short (a crash, a kill) leave hidden temporaries behind.
+    oralis::RemoveStaleTemporaries(oralis::UserDataFolder());
     oralis::frmSpace window;
     // The window has already told the user why (stderr and a message box).
     if (!window.StartupError().isEmpty())

@@ -1,10 +1,11 @@
 // What a draw costs: an animated frame, a still draw with its own context, the
 // same still draw through one context kept for many frames, and the driver's
 // own price for making and dropping a context. The library is reached through
-// its exports only, so the benchmark times the one copy the program loads.
+// its exports only, in the test build: the same compiled renderer as the
+// shipped libLip.so, with the hooks that switch pacing off.
 #include <benchmark/benchmark.h>
 
-#include "Lip.h"
+#include "LipTestHooks.h"
 #include "TestWindow.h"
 
 #include <GL/glx.h>

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         quoted = quoted || sign.SignName.contains(QLatin1Char('"'));
         any = any || sign.FrameCount() > 0;
     }
-    // The count comes from the last header read, and every header brings frames.
+    // The count comes from the highest sign number read, and every header brings frames.
     Require(any ? table[table.SignCount - 1].FrameCount() >= 1 : table.SignCount == 1);
 
     // A double quote in a name is the one thing the file format cannot carry

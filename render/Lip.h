@@ -30,19 +30,6 @@ LIP_EXPORT void ControlPassTarget(const float* upperLip, float upperTeethAngle,
 // A handle that is not a drawable window, or no X display, draws nothing.
 LIP_EXPORT int16_t DrawSpace(LipWindow hdc, const float* view, int16_t steps, int16_t animate);
 
-// Test-only: pacing to the display refresh on (1, the default) or off (0), and
-// the number of buffer swaps since the library was loaded.
-LIP_EXPORT void LipTestSetPacing(int enabled);
-LIP_EXPORT unsigned long LipTestSwapCount(void);
-// Test-only: the period, in seconds, that pacing holds each frame for (60 Hz
-// until a display reports its rate).
-LIP_EXPORT double LipTestRefreshPeriod(void);
-// Test-only, for the benchmark: opens the library's GL surface on `hdc` once
-// and draws `frames` still frames of the current shape through it, each
-// cleared, lit, swapped and waited for as a still DrawSpace does; 0 frames only
-// opens and closes the surface. Returns 1, or 0 when no surface could be made.
-LIP_EXPORT int LipTestSurfaceFrames(LipWindow hdc, const float* view, int frames);
-
 typedef void (*ControlPassFn)(const float*, float, const float*, float);
 typedef int16_t (*DrawSpaceFn)(LipWindow, const float*, int16_t, int16_t);
 

@@ -1,9 +1,11 @@
 // The library's C entry points and everything they keep between calls: one
 // module-wide record, the X display binding and the GL surface of one draw.
-// Nothing here is visible outside this file but the exports of Lip.h.
+// Nothing here is visible outside this file but the exports of Lip.h and, to
+// the test build's hooks, the hidden functions of LipTestAccess.h.
 #include "Lip.h"
 
 #include "FramePacer.h"
+#include "LipTestAccess.h"
 #include "RendererState.h"
 #include "SceneGL.h"
 #include "ViewSetup.h"
@@ -304,6 +306,25 @@ int16_t Draw(unsigned long window, const float* view, int16_t steps, int16_t ani
     return status;
 }
 
+void PassShape(MouthShape& into, const float* upperLip, float upperTeethAngle, const float* lowerLip,
+               float lowerTeethAngle)
+{
+    if (upperLip && lowerLip)
+        into = ShapeFromCurves(upperLip, upperTeethAngle, lowerLip, lowerTeethAngle);
+}
+
+}  // namespace
+
+void SetPacingEnabled(bool enabled) { g_lip.pacer.setEnabled(enabled); }
+
+unsigned long SwapCount() { return g_lip.swapCount; }
+
+double RefreshPeriodSeconds()
+{
+    SharedDisplay();
+    return std::chrono::duration<double>(g_lip.pacer.period()).count();
+}
+
 // The benchmark's baseline: still frames of the current shape through one
 // context, each as a still draw makes it, without a context of its own.
 int StillFramesOnOneSurface(unsigned long window, const float* view, int frames)
@@ -322,14 +343,6 @@ int StillFramesOnOneSurface(unsigned long window, const float* view, int frames)
     return 1;
 }
 
-void PassShape(MouthShape& into, const float* upperLip, float upperTeethAngle, const float* lowerLip,
-               float lowerTeethAngle)
-{
-    if (upperLip && lowerLip)
-        into = ShapeFromCurves(upperLip, upperTeethAngle, lowerLip, lowerTeethAngle);
-}
-
-}  // namespace
 }  // namespace lip
 
 extern "C" {
@@ -349,21 +362,6 @@ void ControlPassTarget(const float* upperLip, float upperTeethAngle, const float
 int16_t DrawSpace(LipWindow hdc, const float* view, int16_t steps, int16_t animate)
 {
     return lip::Draw(hdc, view, steps, animate);
-}
-
-void LipTestSetPacing(int enabled) { lip::g_lip.pacer.setEnabled(enabled != 0); }
-
-unsigned long LipTestSwapCount(void) { return lip::g_lip.swapCount; }
-
-double LipTestRefreshPeriod(void)
-{
-    lip::SharedDisplay();
-    return std::chrono::duration<double>(lip::g_lip.pacer.period()).count();
-}
-
-int LipTestSurfaceFrames(LipWindow hdc, const float* view, int frames)
-{
-    return lip::StillFramesOnOneSurface(hdc, view, frames);
 }
 
 }  // extern "C"

@@ -17,7 +17,7 @@ packages=(
   clang libclang-rt-14-dev
   ibus ibus-mozc dbus-x11 xdotool procps util-linux
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6
-  dpkg-dev file librsvg2-bin desktop-file-utils appstream lintian
+  dpkg-dev file librsvg2-bin desktop-file-utils appstream lintian python3-debian
 )
 
 missing=()

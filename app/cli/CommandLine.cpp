@@ -4,8 +4,10 @@
 #include "model/KanaParser.h"
 #include "model/MecabReading.h"
 #include "model/NumberReading.h"
+#include "model/RegularFile.h"
 #include "model/TextFile.h"
 #include "model/WordList.h"
+#include "model/WordListFile.h"
 #include "playback/Playback.h"
 
 #include <QCoreApplication>
@@ -84,14 +86,6 @@ int PrintReadings(const QStringList& texts, QTextStream& out, MecabReader& mecab
     return status;
 }
 
-// A word list line of a reading and a text, quoted when the text needs it.
-QString ListLine(const QString& reading, QString display)
-{
-    if (display.contains(u',') || display.contains(u'"') || display.startsWith(u' '))
-        display = u'"' + display.replace(u'"', QStringLiteral("\"\"")) + u'"';
-    return reading + u',' + display;
-}
-
 // What a line with `reading` and `display` should be, or empty when it is right.
 // False when MeCab cannot be used.
 bool Judge(const QString& reading, const QString& display, MecabReader& mecab, QString& should)
@@ -119,7 +113,7 @@ bool Judge(const QString& reading, const QString& display, MecabReader& mecab, Q
     if (common.isEmpty())
         should = Tr("the texts joined by ・ read differently: %1").arg(each.join(QStringLiteral(", ")));
     else if (!common.contains(reading))
-        should = SignsOf(common.first(), &whyNot) ? ListLine(common.first(), display) : whyNot;
+        should = SignsOf(common.first(), &whyNot) ? WordListLine(common.first(), display) : whyNot;
     else
         should = plays ? QString() : whyNot;
     return true;
@@ -129,7 +123,7 @@ int CheckList(const QString& path, QTextStream& out, QTextStream& err, MecabRead
 {
     QByteArray bytes;
     QString whyNot;
-    if (!ReadRegularFile(path, bytes, &whyNot)) {
+    if (!ReadRegularFile(path, bytes, &whyNot, {}, kMaxWordListSize)) {
         err << whyNot << u'\n';
         return 2;
     }
@@ -195,7 +189,13 @@ ListCheck CheckWordList(const QByteArray& bytes, MecabReader& mecab)
             break;
         }
         // One line read alone, as UTF-8, is read as the list reads it.
-        const WordList word = ParseWordList(QByteArray("\xEF\xBB\xBF") + line.toUtf8());
+        WordList word = ParseWordList(QByteArray("\xEF\xBB\xBF") + line.toUtf8());
+        // A reading that cannot be played is judged all the same, so that the
+        // line gets the reading its text should have.
+        if (word.size() == 0 && !word.firstSkipped.empty() && word.firstSkipped[0].reason == SkipReason::Unplayable) {
+            word.readings << word.firstSkipped[0].reading;
+            word.displays << word.firstSkipped[0].display;
+        }
         if (word.size() == 0) {
             check.faults.append({number, line, Tr("no reading or no text: the quiz skips this line")});
             continue;

@@ -1,106 +1,211 @@
 #include "model/CsvFieldReader.h"
 
-#include <algorithm>
+#include <cstring>
 
 namespace oralis {
 
-CsvFieldReader::CsvFieldReader(QStringView text) : text_(text), data_(text.utf16()), size_(text.size()) {}
+namespace {
 
-qsizetype CsvFieldReader::nextOf(char16_t c, qsizetype& cached)
+// Large enough that the source's calls cost nothing, small enough to stay
+// in the processor's caches (and cost a small table nothing).
+constexpr qsizetype kPiece = qsizetype(64) << 10;
+
+bool IsLineEnd(char c)
 {
-    if (cached < pos_) {
-        cached = text_.indexOf(QChar(c), pos_);
-        if (cached < 0)
-            cached = size_;
-    }
-    return cached;
+    return c == '\r' || c == '\n';
 }
 
-bool CsvFieldReader::atLineEnd() const
+bool EndsField(char c)
 {
-    return pos_ < size_ && (data_[pos_] == u'\r' || data_[pos_] == u'\n');
+    return c == ',' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+CsvFieldReader::CsvFieldReader(Source source) : source_(std::move(source)) {}
+
+// Makes more bytes readable: false at the end of the text. The bytes of the
+// record being read stay; those before it make room. Ctrl-Z end-of-file marks
+// that editors of the Windows era left behind are held back until more text
+// follows them, so that the end of the text is where they start.
+bool CsvFieldReader::more()
+{
+    if (atTextEnd_)
+        return false;
+    const qsizetype keep = inRecord_ ? static_cast<qsizetype>(recordStart_ - base_) : pos_;
+    if (keep > 0) {
+        std::memmove(data_, data_ + keep, static_cast<size_t>(end_ + held_ - keep));
+        base_ += keep;
+        pos_ -= keep;
+        end_ -= keep;
+    }
+    for (;;) {
+        qsizetype filled = end_ + held_;
+        if (filled == buffer_.size()) {
+            buffer_.resize(std::max(kPiece, 2 * buffer_.size()));
+            data_ = buffer_.data();
+        }
+        const qint64 got = source_(data_ + filled, buffer_.size() - filled);
+        if (got <= 0) {
+            failed_ = got < 0;
+            atTextEnd_ = true;
+            held_ = 0;
+            return false;
+        }
+        filled += static_cast<qsizetype>(got);
+        qsizetype usable = filled;
+        while (usable > end_ && data_[usable - 1] == '\x1a')
+            --usable;
+        held_ = filled - usable;
+        if (usable > end_) {
+            end_ = usable;
+            return true;
+        }
+    }
 }
 
 void CsvFieldReader::consumeLineEnd()
 {
-    if (data_[pos_] == u'\r' && pos_ + 1 < size_ && data_[pos_ + 1] == u'\n')
+    if (data_[pos_++] == '\r' && has() && data_[pos_] == '\n')
         ++pos_;
-    ++pos_;
     ++line_;
-}
-
-bool CsvFieldReader::atEnd() const
-{
-    for (qsizetype i = pos_; i < size_; ++i) {
-        const char16_t c = data_[i];
-        if (!IsCsvBlank(c) && c != u'\r' && c != u'\n')
-            return false;
-    }
-    return true;
 }
 
 void CsvFieldReader::skipBlankLines()
 {
-    qsizetype p = pos_;
-    while (p < size_ && IsCsvBlank(data_[p]))
-        ++p;
-    if (p < size_ && data_[p] != u'\r' && data_[p] != u'\n')
+    inRecord_ = false;
+    while (has() && IsCsvBlank(data_[pos_]))
+        ++pos_;
+    if (has() && !IsLineEnd(data_[pos_]))
         return;  // the next record starts on this line
-    pos_ = p;
     fieldPending_ = false;
-    for (;;) {
-        while (pos_ < size_ && IsCsvBlank(data_[pos_]))
+    while (has()) {
+        if (IsLineEnd(data_[pos_]))
+            consumeLineEnd();
+        else if (IsCsvBlank(data_[pos_]))
             ++pos_;
-        if (!atLineEnd())
+        else
             break;
-        consumeLineEnd();
     }
 }
 
-bool CsvFieldReader::next(QStringView& field)
+bool CsvFieldReader::atEnd()
 {
-    while (pos_ < size_ && IsCsvBlank(data_[pos_]))
+    skipBlankLines();
+    return !has();
+}
+
+bool CsvFieldReader::nextField(qint64& start, qsizetype& length)
+{
+    while (has() && IsCsvBlank(data_[pos_]))
         ++pos_;
-    if (pos_ >= size_) {
+    if (!has()) {
         if (!fieldPending_)
             return false;
         fieldPending_ = false;
-        field = QStringView();
+        endedByText_ = true;
+        start = position();
+        length = 0;
         return true;
     }
     fieldLine_ = line_;
 
-    if (data_[pos_] == u'"') {
-        const qsizetype start = ++pos_;
-        while (pos_ < size_ && data_[pos_] != u'"') {
-            if (atLineEnd()) {
+    if (data_[pos_] == '"') {
+        ++pos_;
+        start = position();
+        while (has() && data_[pos_] != '"') {
+            if (IsLineEnd(data_[pos_]))
                 consumeLineEnd();
-                continue;
-            }
-            ++pos_;
+            else
+                ++pos_;
         }
-        field = QStringView(data_ + start, pos_ - start);
-        if (pos_ < size_)
+        length = static_cast<qsizetype>(position() - start);
+        if (has())
             ++pos_;
         // Whatever follows the closing quote up to the delimiter is not part
         // of the field.
-        while (pos_ < size_ && data_[pos_] != u',' && !atLineEnd())
+        while (has() && !EndsField(data_[pos_]))
             ++pos_;
     } else {
-        const qsizetype start = pos_;
-        pos_ = std::min(nextOf(u',', nextComma_), std::min(nextOf(u'\r', nextCr_), nextOf(u'\n', nextLf_)));
-        field = QStringView(data_ + start, pos_ - start);
+        start = position();
+        // The inner loop of reading a table: its own pointers, no refill check.
+        do {
+            const char* p = data_ + pos_;
+            const char* const stop = data_ + end_;
+            while (p != stop && !EndsField(*p))
+                ++p;
+            pos_ = p - data_;
+        } while (pos_ == end_ && more());
+        length = static_cast<qsizetype>(position() - start);
     }
 
     fieldPending_ = false;
-    if (pos_ < size_) {
-        if (data_[pos_] == u',') {
+    endedByText_ = !has();
+    if (!endedByText_) {
+        if (data_[pos_] == ',') {
             ++pos_;
             fieldPending_ = true;
         } else {
             consumeLineEnd();
         }
     }
+    return true;
+}
+
+// The common case, a record that fills one line that is all in the buffer,
+// without quotes, read in one sweep; false, having read nothing, for any
+// other, which readRecord then reads field by field.
+bool CsvFieldReader::readLine(std::span<QByteArrayView> fields, std::span<int> lines)
+{
+    const char* p = data_ + pos_;
+    const char* const stop = data_ + end_;
+    const size_t last = fields.size() - 1;
+    for (size_t f = 0; f <= last; ++f) {
+        while (p != stop && IsCsvBlank(*p))
+            ++p;
+        if (p == stop || *p == '"')
+            return false;
+        const char* const start = p;
+        while (p != stop && !EndsField(*p))
+            ++p;
+        if (p == stop || (*p == ',') != (f < last))
+            return false;
+        fields[f] = QByteArrayView(start, p - start);
+        ++p;
+    }
+    if (p[-1] == '\r') {
+        if (p == stop)
+            return false;  // whether a line feed follows is not known yet
+        if (*p == '\n')
+            ++p;
+    }
+    std::fill(lines.begin(), lines.end(), line_);
+    pos_ = p - data_;
+    fieldLine_ = line_++;
+    fieldPending_ = false;
+    endedByText_ = false;
+    return true;
+}
+
+bool CsvFieldReader::readRecord(std::span<QByteArrayView> fields, std::span<int> lines)
+{
+    skipBlankLines();
+    if (!fields.empty() && readLine(fields, lines))
+        return true;
+    inRecord_ = true;
+    recordStart_ = position();
+    starts_.resize(fields.size());
+    lengths_.resize(fields.size());
+    for (size_t f = 0; f < fields.size(); ++f) {
+        if (!nextField(starts_[f], lengths_[f])) {
+            inRecord_ = false;
+            return false;
+        }
+        lines[f] = fieldLine_;
+    }
+    inRecord_ = false;
+    for (size_t f = 0; f < fields.size(); ++f)
+        fields[f] = QByteArrayView(data_ + (starts_[f] - base_), lengths_[f]);
     return true;
 }
 

@@ -1,18 +1,31 @@
 // The answer practice's history: every judged attempt, the review boxes and
 // what the progress view asks of them, in an SQLite file (history.sqlite in
-// the user's data folder). History is a help, never a condition: a file that
-// cannot be opened or is damaged turns it off for the run, with a reason the
-// caller says once, and practice goes on without it.
+// the user's data folder), kept per learner. History is a help, never a
+// condition: a file that cannot be opened or written, or is damaged, turns it
+// off with a notice the caller shows once, and practice goes on without it.
+//
+// The database work runs on a thread of the store's own, so the window that
+// owns a HistoryStore never waits on a lock, a full disk or a slow file:
+// writes are handed over and return at once, reads wait at most the store's
+// patience. An attempt that meets a database locked by another program is
+// kept, in order, and stored as soon as the lock is gone.
 #pragma once
 
 #include "model/MouthShape.h"
 #include "model/Review.h"
 
 #include <QDateTime>
-#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <vector>
+
+class QObject;
 
 namespace oralis {
 
@@ -47,7 +60,7 @@ struct Attempt {
 };
 
 struct SessionScore {
-    int session = 0;
+    int session = 0;  // the learner's own count: 1 for their first session
     QDateTime started;
     QString list;
     int attempts = 0;
@@ -65,59 +78,128 @@ struct Confusion {
 // "お read as う: 12 times".
 QString ConfusionText(const Confusion& c);
 
+// Something the learner should be told about the history: a short sentence
+// of the program's own, and the database's or system's words for the details.
+struct HistoryNotice {
+    enum class Kind {
+        None,
+        Off,           // history is off; `message` is also reason()
+        Waiting,       // answers wait for a lock to go
+        Stored,        // the answers that waited are stored
+        ReadFailed,    // what is shown may be incomplete
+        Exported,      // an export is written
+        ExportFailed,  // an export is not written; an old file of its name is kept
+    };
+    Kind kind = Kind::None;
+    QString message;
+    QString details;
+
+    bool isEmpty() const { return kind == Kind::None; }
+};
+
 inline const QString kHistoryFileName = QStringLiteral("history.sqlite");
-constexpr int kHistorySchemaVersion = 1;
+constexpr int kHistorySchemaVersion = 2;
+
+// How long a read may keep the window waiting before it answers empty.
+constexpr std::chrono::milliseconds kHistoryPatience{100};
+
+namespace history {
+class Worker;
+}
 
 class HistoryStore {
 public:
-    HistoryStore();
+    // `patience`: the longest any call waits for the database (tests that
+    // must see every answer give more than a window may).
+    explicit HistoryStore(std::chrono::milliseconds patience = kHistoryPatience);
+    // Gives answers still waiting a last few seconds to be stored.
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
     // Opens (creating when missing) `folder`/history.sqlite; `folder` is
     // created too. An empty folder means the user's data folder. False when
-    // history is off: the file or folder cannot be opened or written, the
-    // file is damaged (it is then renamed aside, never overwritten, and the
-    // reason names the new name) or written by a newer version.
+    // history is known to be off within the patience: the folder or file
+    // cannot be made, opened or written, the file is damaged (it is then
+    // renamed aside, never overwritten, and the notice names the new name) or
+    // written by a newer version (then left byte for byte as it was). True
+    // while the opening is still under way or waits for a lock.
     bool open(const QString& folder = QString());
 
-    bool isOn() const { return on_; }
-    QString path() const { return path_; }
-    // Why history is off; empty while it is on.
-    QString reason() const { return reason_; }
-    // The reason, the first time it is asked for after history turned off,
-    // then empty: so the learner is told once.
-    QString takeNotice();
+    // Not known to be off: open() was called and no failure has turned it off.
+    bool isOn() const;
+    QString path() const;
+    // Why history is off (a short sentence); empty while it is on.
+    QString reason() const;
+    // The next thing to tell the learner, each told once; empty when none.
+    HistoryNotice takeNotice();
+    // Has `handler` called on `context`'s thread whenever a notice comes in
+    // (answers waiting, then stored), so a window need not wait for its next
+    // look; a null handler stops it. `context` must outlive the store.
+    void setNoticeHandler(QObject* context, std::function<void()> handler);
 
-    // A new session over `list`, started at `at`; its number, or 0 when
-    // history is off (or turns off here).
+    // Answers handed over but not yet stored (waiting for a lock, or on the way).
+    int waiting() const;
+    // Tries the waiting answers now, and waits up to `wait` for every one
+    // handed over so far to be stored; true when none is left waiting.
+    bool flush(std::chrono::milliseconds wait = std::chrono::milliseconds{0});
+
+    // The learners the history knows, the one whose session started last
+    // first; a learner chosen here who has not practised yet leads the list.
+    QStringList learners() const;
+    // Whose sessions this store starts and whose history it reads: the one
+    // chosen with setLearner, else the one whose session started last, else
+    // the user's login name (who practised before the history knew learners).
+    QString learner() const;
+    // Chooses the learner by name, trimmed; a new name is added to the
+    // history with its first session. False, with the reason, for an empty
+    // name, a line break, or more than kMaxLearnerName characters.
+    bool setLearner(const QString& name, QString* whyNot = nullptr);
+    static constexpr int kMaxLearnerName = 40;
+
+    // A new session of the learner over `list`, started at `at`: the
+    // learner's number for it (their previous session's plus one), or 0 when
+    // history is off. A store that turned off tries to open again here.
     int startSession(const QString& list, const QDateTime& at);
 
-    // Stores one judged attempt of `session` and moves the word's review card,
-    // in one transaction. False when history is off or turns off here.
+    // Hands one judged attempt of `session` over to be stored with the word's
+    // review card moved, in one transaction. False when history is off or
+    // `session` was not started here; a failure later turns history off
+    // with a notice.
     bool record(int session, const Attempt& attempt);
 
-    // Everything below answers empty while history is off.
+    // Everything below is about the learner, and answers empty while history
+    // is off or when the database does not answer within the patience (with
+    // a notice).
+    // Answers still waiting are not counted.
     ReviewCards cards() const;
     std::vector<SessionScore> sessionScores() const;  // sessions with attempts, oldest first
-    // Over all sessions, or over one when `session` is not 0; every shape met,
-    // in the order of BasicShape.
+    // Over all sessions, or over one when `session` (as sessionScores
+    // numbers them) is not 0; every shape met, in the order of BasicShape.
     std::vector<ShapeAccuracy> shapeAccuracy(int session = 0) const;
     // Shapes taken for another shape, most often first, at most `limit`.
     std::vector<Confusion> confusions(int limit, int session = 0) const;
 
-private:
-    bool turnOff(const QString& why);
-    bool createOrCheckSchema();
-    QString moveAside();
+    // Writes the learner's attempts to `path` as CSV (one row an attempt:
+    // date, list, word, reading, answer, verdict, replays, speed) through the
+    // checked atomic save, off the window's thread, with the answers handed
+    // over before it (but not those still waiting for a lock); the outcome
+    // comes as an Exported or ExportFailed notice. False at once when
+    // history is off.
+    bool exportAttempts(const QString& path);
 
-    QString connection_;
-    QSqlDatabase db_;
-    QString path_;
-    bool on_ = false;
-    QString reason_;
-    bool told_ = false;
+private:
+    template <class T, class Read>
+    T ask(Read read) const;
+
+    std::chrono::milliseconds patience_;
+    std::unique_ptr<history::Worker> worker_;
+    QObject* noticeContext_ = nullptr;
+    std::function<void()> noticeHandler_;
+    QString chosen_;  // by setLearner
+    std::set<int> started_;  // the sessions started here, by number
+    std::map<QString, int> lastSession_;  // the number last given each learner here
+    mutable bool toldSlow_ = false;
 };
 
 }  // namespace oralis

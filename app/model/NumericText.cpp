@@ -4,10 +4,12 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <locale.h>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace oralis {
 
@@ -36,11 +38,15 @@ int DigitValue(char16_t c, int radix)
 }
 
 // The characters of a text with the ignored blanks left out, one at a time,
-// without copying the text (a field may be megabytes long).
+// without copying the text (a field may be megabytes long). `Unit` is
+// char16_t for text, unsigned char for ASCII bytes: a number is ASCII either
+// way, and no byte of a multibyte character in UTF-8 or CP932 is a digit, a
+// sign, a period or a blank.
+template <typename Unit>
 class Cursor {
 public:
-    explicit Cursor(QStringView text) : p_(text.utf16()), end_(text.utf16() + text.size()) { skip(); }
-    char16_t peek() const { return p_ != end_ ? *p_ : u'\0'; }
+    Cursor(const Unit* begin, const Unit* end) : p_(begin), end_(end) { skip(); }
+    char16_t peek() const { return p_ != end_ ? char16_t(*p_) : u'\0'; }
     void take()
     {
         if (p_ != end_)
@@ -51,16 +57,17 @@ public:
 private:
     void skip()
     {
-        while (p_ != end_ && *p_ <= u' ' && IsIgnoredBlank(*p_))
+        while (p_ != end_ && *p_ <= Unit(' ') && IsIgnoredBlank(char16_t(*p_)))
             ++p_;
     }
-    const char16_t* p_;
-    const char16_t* end_;
+    const Unit* p_;
+    const Unit* end_;
 };
 
 // &H and &O read as plain non-negative integers; a value too large for a
 // double becomes inf, which every caller refuses like any other bad number.
-double RadixPrefix(Cursor c, int radix)
+template <typename C>
+double RadixPrefix(C c, int radix)
 {
     double value = 0;
     for (int d; (d = DigitValue(c.peek(), radix)) >= 0; c.take())
@@ -88,7 +95,8 @@ bool IsExponentMark(char16_t c)
 // Most fields are short decimals without an exponent ("0", "-1.125"): their
 // digits and the power of ten are both exact doubles, so one division rounds
 // correctly, as strtod would. False for anything else.
-bool ExactDecimal(Cursor c, double& value)
+template <typename C>
+bool ExactDecimal(C c, double& value)
 {
     const bool negative = c.peek() == u'-';
     if (c.peek() == u'+' || c.peek() == u'-')
@@ -127,7 +135,8 @@ bool ExactDecimal(Cursor c, double& value)
 
 // The longest decimal prefix copied into plain ASCII, with D turned into E,
 // for strtod and its correct rounding of any length and exponent.
-double StrtodPrefix(Cursor c)
+template <typename C>
+double StrtodPrefix(C c)
 {
     std::string number;
     if (c.peek() == u'+' || c.peek() == u'-') {
@@ -169,11 +178,9 @@ double StrtodPrefix(Cursor c)
     return value == 0 ? 0.0 : value;  // no negative zero from "-0"
 }
 
-}  // namespace
-
-double NumericPrefix(QStringView text)
+template <typename C>
+double Prefix(C c)
 {
-    Cursor c(text);
     if (c.peek() == u'&') {
         c.take();
         const char16_t radix = c.peek();
@@ -191,6 +198,43 @@ double NumericPrefix(QStringView text)
     return StrtodPrefix(c);
 }
 
+}  // namespace
+
+double NumericPrefix(QStringView text)
+{
+    const char16_t* begin = text.utf16();
+    return Prefix(Cursor<char16_t>(begin, begin + text.size()));
+}
+
+double NumericPrefix(QByteArrayView bytes)
+{
+    const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = begin + bytes.size();
+    // Nearly every field of a table is a short plain decimal ("0", "-1.125",
+    // "12 "): read at once, it gives what ExactDecimal would.
+    const unsigned char* p = begin;
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
+        ++p;
+    uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    for (; p != end && IsDigit(*p) && digits < 15; ++p, ++digits)
+        mantissa = mantissa * 10 + (*p - '0');
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p) && digits < 15; ++p, ++digits, ++fractionDigits)
+            mantissa = mantissa * 10 + (*p - '0');
+    }
+    while (p != end && IsIgnoredBlank(*p))
+        ++p;
+    if (p == end && digits > 0) {
+        const double whole = static_cast<double>(mantissa);
+        const double value = fractionDigits == 0 ? whole : whole / kExactTens[fractionDigits];
+        return negative && value != 0 ? -value : value;  // no negative zero from "-0"
+    }
+    return Prefix(Cursor<unsigned char>(begin, end));
+}
+
 std::optional<int16_t> RoundToInt16(double value)
 {
     if (!std::isfinite(value))
@@ -204,6 +248,58 @@ std::optional<int16_t> RoundToInt16(double value)
     return static_cast<int16_t>(whole);
 }
 
+namespace {
+
+// The %G form with 7 digits of a value from 1E-04 up to 1E+06, made the
+// way %G makes it (round to 7 significant digits, drop trailing zeros) but
+// without its general machinery: a float times a power of ten up to 1E+10
+// fits a double's 53 bits, so the rounding is exact. -1 for a tie, or a
+// rounding that reaches the next power of ten, which the slow way handles.
+// Saving a large table formats millions of values.
+int FormatSevenDigits(float value, char* out)
+{
+    const double x = std::fabs(static_cast<double>(value));
+    if (!(x >= 1e-4 && x < 1e6))
+        return -1;
+    constexpr double kDecadeEnds[] = {1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5};
+    int decade = -4;  // the exponent X of x = d.ddd x 10^X
+    while (decade < 5 && x >= kDecadeEnds[decade + 4])
+        ++decade;
+    int fractionDigits = 6 - decade;
+    const double scaled = x * kExactTens[fractionDigits];
+    auto digits = static_cast<uint64_t>(scaled);
+    const double rest = scaled - static_cast<double>(digits);
+    if (rest == 0.5)
+        return -1;
+    digits += rest > 0.5 ? 1 : 0;
+    // Seven digits exactly, or the decade was misjudged at its edge.
+    if (digits < 1000000 || digits >= 10000000)
+        return -1;
+    // Trailing zeros of the fraction go, four, two and one at a time.
+    for (const auto& [count, power] : {std::pair{4, 10000u}, std::pair{2, 100u}, std::pair{1, 10u}}) {
+        if (fractionDigits >= count && digits % power == 0) {
+            digits /= power;
+            fractionDigits -= count;
+        }
+    }
+
+    char* p = out;
+    if (value < 0)
+        *p++ = '-';
+    const auto scale = static_cast<uint64_t>(kExactTens[fractionDigits]);
+    p = std::to_chars(p, p + kMaxSingleText, digits / scale).ptr;
+    if (fractionDigits > 0) {
+        *p++ = '.';
+        uint64_t fraction = digits % scale;
+        for (int d = fractionDigits - 1; d >= 0; --d, fraction /= 10)
+            p[d] = static_cast<char>('0' + fraction % 10);
+        p += fractionDigits;
+    }
+    return static_cast<int>(p - out);
+}
+
+}  // namespace
+
 int FormatSingleTo(float value, char* out)
 {
     auto literal = [out](std::string_view text) {
@@ -216,6 +312,8 @@ int FormatSingleTo(float value, char* out)
         return literal(value < 0 ? "-Infinity" : "Infinity");
     if (value == 0)
         return literal("0");  // negative zero too
+    if (const int n = FormatSevenDigits(value, out); n >= 0)
+        return n;
 
     // %G rules with 7 significant digits: exponent form below 1E-04 and from
     // 1E+07 up, trailing zeros dropped, at least two exponent digits.

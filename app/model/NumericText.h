@@ -1,6 +1,7 @@
 // How the program reads numbers from text and writes them back.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <cstdint>
@@ -13,6 +14,8 @@ namespace oralis {
 // optional exponent with E or D; or &H / &O followed by a hexadecimal or octal
 // integer. A text without a leading number reads as 0.
 double NumericPrefix(QStringView text);
+// The same for ASCII text given as bytes (any byte from 0x80 up ends a number).
+double NumericPrefix(QByteArrayView bytes);
 
 // Round to the nearest integer, halves to the even one. Empty when the value is
 // not finite or the result does not fit in 16 bits.

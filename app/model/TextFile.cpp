@@ -1,91 +1,18 @@
 #include "model/TextFile.h"
 
-#include "model/Refusal.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace oralis {
 
 namespace {
 
-// Large enough that the system calls cost nothing next to the copying, small
-// enough that a progress dialog moves smoothly.
-constexpr qint64 kChunk = qint64(4) << 20;
-
 const char* const kCp932 = "windows-31j";
-
-QString SystemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Closes a descriptor on every way out, and removes the temporary it was
-// writing unless the rename has taken it.
-class TemporaryFile {
-public:
-    ~TemporaryFile()
-    {
-        if (fd >= 0)
-            ::close(fd);
-        if (!name.isEmpty())
-            ::unlink(name.constData());
-    }
-    int fd = -1;
-    QByteArray name;
-};
-
-// A fresh file beside `target`, created with `mode` (less the umask, as any
-// new file): O_EXCL makes the random name safe against another writer.
-bool CreateTemporary(const QByteArray& target, mode_t mode, TemporaryFile& temp, int& error)
-{
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
-    const QByteArray base = target.mid(slash + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = folder + '.' + base + '.'
-            + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            temp.fd = fd;
-            temp.name = name;
-            return true;
-        }
-        if (errno != EEXIST) {
-            error = errno;
-            return false;
-        }
-    }
-    error = EEXIST;
-    return false;
-}
 
 bool IsJapanese(char32_t c)
 {
     return (c >= 0x3000 && c <= 0x9FFF) || (c >= 0xFF00 && c <= 0xFFEF);
-}
-
-QByteArrayView WithoutEndMarks(QByteArrayView bytes)
-{
-    // Editors of the Windows era could leave Ctrl-Z end-of-file marks behind.
-    while (!bytes.isEmpty() && bytes.back() == '\x1a')
-        bytes.chop(1);
-    return bytes;
-}
-
-bool HasUtf8Bom(QByteArrayView bytes)
-{
-    return bytes.startsWith("\xEF\xBB\xBF");
 }
 
 bool IsAscii(char c)
@@ -93,68 +20,23 @@ bool IsAscii(char c)
     return static_cast<unsigned char>(c) < 0x80;
 }
 
-// The first byte from `from` on that is not ASCII, or the size. Eight bytes
-// a step: tables are hundreds of megabytes of ASCII.
-qsizetype FirstNonAscii(QByteArrayView bytes, qsizetype from)
+// The first byte from `from` on that is not ASCII, or (when `orNul`) is a
+// NUL; else the size. Eight bytes a step: tables are hundreds of megabytes
+// of ASCII.
+qsizetype FirstNonAscii(QByteArrayView bytes, qsizetype from, bool orNul = false)
 {
     const qsizetype n = bytes.size();
     constexpr uint64_t kHighBits = 0x8080808080808080u;
+    constexpr uint64_t kLowBits = 0x0101010101010101u;
     for (; from + 8 <= n; from += 8) {
         uint64_t word;
         std::memcpy(&word, bytes.data() + from, sizeof word);
-        if (word & kHighBits)
+        if ((word & kHighBits) || (orNul && ((word - kLowBits) & ~word & kHighBits)))
             break;
     }
-    while (from < n && IsAscii(bytes[from]))
+    while (from < n && IsAscii(bytes[from]) && !(orNul && bytes[from] == 0))
         ++from;
     return from;
-}
-
-// Only bytes from 0x80 up tell UTF-8 and CP932 apart, and a whole file of
-// hundreds of megabytes is mostly digits and commas. So the encodings are
-// tried on each run of such bytes and the byte after it (a CP932 trail byte
-// may be ASCII), one run a line; a line feed is never part of a character in
-// either encoding. Empty when the text is plain ASCII.
-QByteArray NonAsciiRuns(QByteArrayView bytes)
-{
-    QByteArray runs;
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while ((i = FirstNonAscii(bytes, i)) < n) {
-        const qsizetype start = i;
-        while (i < n && static_cast<unsigned char>(bytes[i]) >= 0x80)
-            ++i;
-        if (i < n)
-            ++i;
-        runs.append(bytes.sliced(start, i - start));
-        runs.append('\n');
-    }
-    return runs;
-}
-
-// The choice DetectTextEncoding describes, made on NonAsciiRuns.
-TextEncoding EncodingOfRuns(const QByteArray& runs)
-{
-    if (runs.isEmpty())
-        return TextEncoding::Cp932;  // plain ASCII reads the same either way
-
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString asUtf8 = utf8.decode(runs);
-    const bool validUtf8 = !utf8.hasError();
-    if (validUtf8) {
-        // The Japanese ranges all lie in the basic plane: no surrogate pairs to join.
-        for (QChar c : asUtf8) {
-            if (IsJapanese(c.unicode()))
-                return TextEncoding::Utf8;
-        }
-    }
-    QStringDecoder cp932(kCp932, QStringDecoder::Flag::Stateless);
-    if (!cp932.isValid())
-        return TextEncoding::Utf8;
-    cp932.decode(runs);
-    if (!cp932.hasError())
-        return TextEncoding::Cp932;
-    return validUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 // The system's CP932 is IBM's variant, which trades 0x1A, 0x1C and 0x7F
@@ -188,184 +70,136 @@ void AppendCp932(QString& text, QByteArrayView bytes)
     }
 }
 
-void AppendDecoded(QString& text, QByteArrayView bytes, TextEncoding encoding)
-{
-    if (encoding == TextEncoding::Utf8)
-        text += QString::fromUtf8(bytes);
-    else
-        AppendCp932(text, bytes);
-}
-
 }  // namespace
 
-bool ReadRegularFile(const QString& path, QByteArray& bytes, QString* whyNot, const ProgressFn& progress)
+TextEncodingDetector::TextEncodingDetector() : utf8_(QStringDecoder::Utf8), cp932_(kCp932) {}
+
+void TextEncodingDetector::decodeRun(QByteArrayView run)
 {
-    bytes.clear();
-    // O_NONBLOCK: opening a FIFO must not wait for a writer before fstat can
-    // tell what it is.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return Refuse(whyNot, QStringLiteral("Cannot open %1: %2").arg(path, SystemReason(errno)));
-    TemporaryFile guard;  // only closes: it has no name
-    guard.fd = fd;
-
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno)));
-    if (!S_ISREG(info.st_mode))
-        return Refuse(whyNot, QStringLiteral("%1 is not a regular file").arg(path));
-    if (info.st_size > kMaxReadableSize)
-        return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, kTooLargeReason));
-
-    // The size is where reading starts, not a promise: the file may change
-    // while it is read, and only what read() hands over counts. One byte
-    // past the expected end tells a file that grew from a whole one.
-    const qint64 expected = info.st_size;
-    QByteArray data(expected + 1, Qt::Uninitialized);
-    qint64 done = 0;
-    for (;;) {
-        if (done == data.size()) {
-            if (done > kMaxReadableSize)
-                return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, kTooLargeReason));
-            data.resize(std::min(done + kChunk, kMaxReadableSize + 1));
-        }
-        const qint64 want = std::min(kChunk, data.size() - done);
-        const ssize_t got = ::read(fd, data.data() + done, static_cast<size_t>(want));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return Refuse(whyNot, QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno)));
-        }
-        if (got == 0)
-            break;
-        done += got;
-        if (progress && !progress(std::min(done, expected), expected))
-            return Refuse(whyNot, kLoadCancelledReason);
-    }
-    data.truncate(done);
-    bytes = std::move(data);
-    return true;
+    anyRun_ = true;
+    const QString text = utf8_.decode(run);
+    // The Japanese ranges all lie in the basic plane: no surrogate pairs to join.
+    for (qsizetype i = 0; !japaneseUtf8_ && i < text.size(); ++i)
+        japaneseUtf8_ = IsJapanese(text[i].unicode());
+    if (cp932_.isValid())
+        cp932_.decode(run);
 }
 
-bool WriteFileAtomically(const QString& path, QByteArrayView bytes, QString* whyNot, const ProgressFn& progress)
+void TextEncodingDetector::feed(QByteArrayView bytes)
 {
-    QByteArray target = QFile::encodeName(path);
-    // A link is followed, so that the file it names is replaced and the link stays.
-    const QFileInfo info(path);
-    if (info.isSymLink() && info.exists())
-        target = QFile::encodeName(info.canonicalFilePath());
-
-    mode_t mode = 0666;
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0) {
-        if (!S_ISREG(old.st_mode))
-            return Refuse(whyNot, QStringLiteral("it is not a regular file"));
-        // A file the user may not write stays as it is, although the folder
-        // would allow replacing it.
-        if (::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
-            return Refuse(whyNot, SystemReason(errno));
-        mode = old.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return Refuse(whyNot, SystemReason(errno));
-    }
-
-    TemporaryFile temp;
-    int error = 0;
-    if (!CreateTemporary(target, mode, temp, error))
-        return Refuse(whyNot, SystemReason(error));
-    // The umask applies at creation; an existing file's bits are kept whole.
-    if (old.st_mode != 0 && ::fchmod(temp.fd, mode) != 0)
-        return Refuse(whyNot, SystemReason(errno));
-
-    const qint64 total = bytes.size();
-    qint64 done = 0;
-    while (done < total) {
-        const qint64 want = std::min(kChunk, total - done);
-        const ssize_t put = ::write(temp.fd, bytes.data() + done, static_cast<size_t>(want));
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            return Refuse(whyNot, SystemReason(errno));
+    if (head_.size() < 3)
+        head_.append(bytes.first(std::min<qsizetype>(3 - head_.size(), bytes.size())));
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (inRun_) {
+            // Each run is decoded with the byte after it, then a line feed,
+            // which no character of either encoding spans: so each run reads
+            // on its own, wherever the pieces fed were cut.
+            qsizetype j = i;
+            while (j < n && !IsAscii(bytes[j]))
+                ++j;
+            if (j == n) {
+                decodeRun(bytes.sliced(i));
+                break;
+            }
+            decodeRun(bytes.sliced(i, j + 1 - i));
+            decodeRun("\n");
+            inRun_ = false;
+            i = j;  // the byte after may be a NUL, to be counted below
         }
-        if (put == 0)
-            return Refuse(whyNot, SystemReason(ENOSPC));
-        // A short write is retried: the next write() names the reason, if any.
-        done += put;
-        if (progress && !progress(done, total))
-            return Refuse(whyNot, kSaveCancelledReason);
+        i = FirstNonAscii(bytes, i, true);
+        if (i == n)
+            break;
+        if (bytes[i] == 0) {
+            ++((offset_ + i) % 2 ? oddNuls_ : evenNuls_);
+            ++i;
+        } else {
+            inRun_ = true;
+        }
     }
-    // A full disk on some file systems shows only here, or only at close.
-    if (::fsync(temp.fd) != 0)
-        return Refuse(whyNot, SystemReason(errno));
-    const int fd = temp.fd;
-    temp.fd = -1;
-    if (::close(fd) != 0)
-        return Refuse(whyNot, SystemReason(errno));
-    if (::rename(temp.name.constData(), target.constData()) != 0)
-        return Refuse(whyNot, SystemReason(errno));
-    temp.name.clear();
+    offset_ += n;
+}
 
-    // The rename itself reaches the disk with the folder; a failure here
-    // cannot be undone any more and the file is in place, so it is not one.
-    const qsizetype slash = target.lastIndexOf('/');
-    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : target.left(slash);
-    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
+TextEncoding TextEncodingDetector::result()
+{
+    if (head_.startsWith("\xEF\xBB\xBF"))
+        return TextEncoding::Utf8;
+    if (head_.startsWith("\xFF\xFE"))
+        return TextEncoding::Utf16Le;
+    if (head_.startsWith("\xFE\xFF"))
+        return TextEncoding::Utf16Be;
+    if (evenNuls_ + oddNuls_ > 0)
+        return oddNuls_ > evenNuls_ ? TextEncoding::Utf16Le : TextEncoding::Utf16Be;
+    if (!anyRun_)
+        return TextEncoding::Cp932;  // plain ASCII reads the same either way
+    if (inRun_) {
+        decodeRun("\n");
+        inRun_ = false;
     }
-    return true;
+    const bool validUtf8 = !utf8_.hasError();
+    if (validUtf8 && japaneseUtf8_)
+        return TextEncoding::Utf8;
+    if (!cp932_.isValid())
+        return TextEncoding::Utf8;
+    if (!cp932_.hasError())
+        return TextEncoding::Cp932;
+    return validUtf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 TextEncoding DetectTextEncoding(QByteArrayView bytes)
 {
-    bytes = WithoutEndMarks(bytes);
-    return HasUtf8Bom(bytes) ? TextEncoding::Utf8 : EncodingOfRuns(NonAsciiRuns(bytes));
+    TextEncodingDetector detector;
+    detector.feed(bytes);
+    return detector.result();
 }
 
-bool DecodeText(QByteArrayView bytes, QString& text, const ProgressFn& progress)
+qsizetype ByteOrderMarkSize(QByteArrayView bytes, TextEncoding encoding)
 {
-    text.clear();
-    bytes = WithoutEndMarks(bytes);
-    const qint64 total = bytes.size();
-    TextEncoding encoding = TextEncoding::Utf8;
-    bool ascii = false;
-    if (HasUtf8Bom(bytes)) {
-        bytes = bytes.sliced(3);
-    } else {
-        const QByteArray runs = NonAsciiRuns(bytes);
-        ascii = runs.isEmpty();
-        encoding = EncodingOfRuns(runs);
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    case TextEncoding::Utf16Le:
+        return bytes.startsWith("\xFF\xFE") ? 2 : 0;
+    case TextEncoding::Utf16Be:
+        return bytes.startsWith("\xFE\xFF") ? 2 : 0;
+    case TextEncoding::Cp932:
+        break;
     }
+    return 0;
+}
 
-    text.reserve(bytes.size());
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        // Pieces end after a line feed, which no character of either encoding
-        // spans, so each piece decodes on its own.
-        qsizetype to = std::min<qsizetype>(from + kChunk, bytes.size());
-        if (to < bytes.size()) {
-            const qsizetype lf = bytes.indexOf('\n', to - 1);
-            to = lf < 0 ? bytes.size() : lf + 1;
-        }
-        const QByteArrayView piece = bytes.sliced(from, to - from);
-        if (ascii)
-            text += QLatin1StringView(piece);
-        else
-            AppendDecoded(text, piece, encoding);
-        from = to;
-        if (progress && !progress(total - (bytes.size() - from), total)) {
-            text.clear();
-            return false;
-        }
+QString DecodeAs(QByteArrayView bytes, TextEncoding encoding)
+{
+    QString text;
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        text = QString::fromUtf8(bytes);
+        break;
+    case TextEncoding::Cp932:
+        text.reserve(bytes.size());
+        AppendCp932(text, bytes);
+        break;
+    case TextEncoding::Utf16Le:
+    case TextEncoding::Utf16Be: {
+        QStringDecoder utf16(encoding == TextEncoding::Utf16Le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        text = utf16.decode(bytes);
+        break;
     }
-    return true;
+    }
+    return text;
 }
 
 QString DecodeText(QByteArrayView bytes)
 {
-    QString text;
-    DecodeText(bytes, text);
+    const TextEncoding encoding = DetectTextEncoding(bytes);
+    QString text = DecodeAs(bytes.sliced(ByteOrderMarkSize(bytes, encoding)), encoding);
+    // Editors of the Windows era could leave Ctrl-Z end-of-file marks behind.
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == QChar(0x1A))
+        --end;
+    text.truncate(end);
     return text;
 }
 

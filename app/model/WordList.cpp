@@ -1,9 +1,13 @@
 #include "model/WordList.h"
 
 #include "model/DataPlaces.h"
+#include "model/KanaParser.h"
+#include "model/KanaReading.h"
 #include "model/ProgramState.h"
+#include "model/RegularFile.h"
 #include "model/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -12,6 +16,10 @@
 namespace oralis {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::WordList)
+};
 
 // The fields of one line: a field in double quotes keeps commas (and a doubled
 // quote as a quote); blanks around a field are dropped.
@@ -56,6 +64,12 @@ QStringList SplitFields(QStringView line)
     return fields;
 }
 
+void Skip(WordList& list, int line, SkipReason reason, const QString& reading, const QString& display = {})
+{
+    if (list.skippedLines++ < kNamedSkips)
+        list.firstSkipped.push_back({line, reason, reading, display});
+}
+
 }  // namespace
 
 WordList ParseWordList(const QByteArray& bytes)
@@ -63,6 +77,8 @@ WordList ParseWordList(const QByteArray& bytes)
     WordList list;
     const QString text = DecodeText(bytes);  // the same choice of encoding as for tables
     const QStringView all(text);
+    Syllables syllables;
+    int number = 0;
     // The line end of the last line ends it; it starts no empty line.
     for (qsizetype start = 0; start < all.size();) {
         qsizetype end = all.indexOf(u'\n', start);
@@ -70,23 +86,77 @@ WordList ParseWordList(const QByteArray& bytes)
             end = all.size();
         QStringView line = all.mid(start, end - start);
         start = end + 1;
+        ++number;
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (std::all_of(line.cbegin(), line.cend(), IsBlank))
             break;
         const QStringList fields = SplitFields(line);
-        if (fields.size() < 2 || fields[0].isEmpty() || fields[1].isEmpty()) {
-            ++list.skippedLines;
+        const QString reading = fields[0];
+        // Lists typed by hand often carry full-width katakana or hiragana.
+        const QString halfWidth = KanaToHalfWidth(reading).value_or(reading);
+        if (halfWidth.isEmpty()) {
+            Skip(list, number, SkipReason::NoReading, reading);
+            continue;
+        }
+        if (fields.size() < 2 || fields[1].isEmpty()) {
+            Skip(list, number, SkipReason::NoText, reading);
+            continue;
+        }
+        if (ParseKana(halfWidth, syllables) != -1) {
+            Skip(list, number, SkipReason::Unplayable, reading, fields[1]);
             continue;
         }
         if (list.size() == kMaxWords) {
             list.cut = true;
             break;
         }
-        list.readings.append(fields[0]);
+        list.readings.append(halfWidth);
         list.displays.append(fields[1]);
     }
     return list;
+}
+
+QString WordListNotice(const WordList& list, const QString& path)
+{
+    const QString name = Quoted(QFileInfo(path).fileName());
+    QStringList parts;
+    if (list.skippedLines > 0) {
+        QStringList lines;
+        for (const SkippedLine& skipped : list.firstSkipped) {
+            switch (skipped.reason) {
+            case SkipReason::NoReading:
+                lines << Text::tr("line %1 has no reading").arg(skipped.line);
+                break;
+            case SkipReason::NoText:
+                lines << Text::tr("line %1 has no text").arg(skipped.line);
+                break;
+            case SkipReason::Unplayable:
+                lines << Text::tr("line %1 cannot be played (%2)").arg(skipped.line).arg(Quoted(skipped.reading));
+                break;
+            }
+        }
+        const int more = list.skippedLines - static_cast<int>(list.firstSkipped.size());
+        if (more > 0)
+            lines << Text::tr("and %1 more").arg(more);
+        const QString named = lines.join(QStringLiteral(", "));
+        parts << (list.skippedLines == 1 ? Text::tr("1 line of %1 was skipped: %2.").arg(name, named)
+                                         : Text::tr("%1 lines of %2 were skipped: %3.")
+                                               .arg(list.skippedLines)
+                                               .arg(name, named));
+    }
+    if (list.cut)
+        parts << Text::tr("Only the first %1 words of %2 were taken.").arg(list.size()).arg(name);
+    return parts.join(QLatin1Char('\n'));
+}
+
+QString WordListNotices::once(const WordList& list, const QString& path)
+{
+    QString notice = WordListNotice(list, path);
+    if (notice.isEmpty() || told_.contains(path))
+        return QString();
+    told_.insert(path);
+    return notice;
 }
 
 QStringList ShippedWordLists(const QString& programFolder)
@@ -122,7 +192,7 @@ bool LoadWordList(const QStringList& paths, WordList& list, QString* path, QStri
         if (!QFileInfo::exists(candidate))
             continue;
         QByteArray bytes;
-        if (!ReadRegularFile(candidate, bytes, whyNot))
+        if (!ReadRegularFile(candidate, bytes, whyNot, {}, kMaxWordListSize))
             return false;
         list = ParseWordList(bytes);
         if (path)

@@ -38,7 +38,8 @@ int VowelAfter(QChar ch)
     }
 }
 
-// What two syllables must share to look alike, laid out flat for a map key.
+}  // namespace
+
 std::vector<int> LookKey(const LipPattern& p)
 {
     std::vector<int> key;
@@ -50,8 +51,6 @@ std::vector<int> LookKey(const LipPattern& p)
     }
     return key;
 }
-
-}  // namespace
 
 std::optional<LipPattern> PatternOfReading(const QString& reading, const SignTable& table,
                                            QStringView speedText, QString* whyNot)

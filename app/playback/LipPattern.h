@@ -54,6 +54,9 @@ std::optional<LipPattern> PatternOfReading(const QString& reading, const SignTab
 
 bool SameLook(const PatternSyllable& a, const PatternSyllable& b);
 bool LooksSame(const LipPattern& a, const LipPattern& b);
+// What two patterns must share to look the same, laid out flat: patterns
+// look the same exactly when their keys are equal (for grouping and maps).
+std::vector<int> LookKey(const LipPattern& p);
 
 // One aligned pair of two patterns' syllables (the rest entries left out);
 // `a` and `b` index the patterns' syllables, -1 where one side has none.

@@ -19,6 +19,11 @@ QString Named(const QString& display, const QString& reading)
     return QStringLiteral("%1 (%2)").arg(display, reading);
 }
 
+QString NoPlayableWord()
+{
+    return QCoreApplication::translate("oralis::PracticeStarter", "No word of this list can be played");
+}
+
 // How many of the lookalikes a verdict names: enough to teach why, few
 // enough to read at a glance.
 constexpr int kLookalikesShown = 4;
@@ -131,8 +136,8 @@ const AnswerVerdict* PracticeSession::settle(AnswerVerdict verdict, const QStrin
         it->right += o.right ? 1 : 0;
     }
     last_ = at;
-    // A store that fails turns itself off and says so once; the session's
-    // own score goes on regardless.
+    // The store takes the attempt over at once, and says itself when it
+    // cannot keep it; the session's own score goes on regardless.
     if (history_ && session_ == 0)
         session_ = history_->startSession(list_, started_);
     if (history_ && session_ != 0) {
@@ -153,6 +158,9 @@ void PracticeSession::goOn()
     verdict_.reset();
     pattern_.reset();
     phase_ = ++turn_ < count() ? Phase::Watching : Phase::Finished;
+    // Answers kept while another program held the history get another try now.
+    if (phase_ == Phase::Finished && history_)
+        history_->flush();
 }
 
 qint64 PracticeSession::seconds() const
@@ -172,7 +180,13 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
 {
     WordList words;
     QString why;
-    if (path.isEmpty() || !LoadWordList({path}, words, nullptr, &why) || words.size() == 0) {
+    listNotice_.clear();
+    const bool loaded = !path.isEmpty() && LoadWordList({path}, words, nullptr, &why);
+    if (loaded)
+        listNotice_ = notices_.once(words, path);
+    if (loaded && words.size() == 0 && words.skippedLines > 0)
+        return Refuse(whyNot, NoPlayableWord());
+    if (!loaded || words.size() == 0) {
         const QString message = QCoreApplication::translate("oralis::PracticeStarter", "Word list not loaded");
         return Refuse(whyNot, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
     }
@@ -196,8 +210,7 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
     const int number = stored.empty() ? 1 : stored.back().session + 1;
     std::vector<PracticeWord> drawn = DrawPracticeWords(words, wanted, history_, number, table, *start, random_);
     if (drawn.empty())
-        return Refuse(whyNot, QCoreApplication::translate("oralis::PracticeStarter",
-                                                          "No word of this list can be played"));
+        return Refuse(whyNot, NoPlayableWord());
     lookalikes_ = LookalikesOfLists({path}, table, *start);
     session_ = std::make_unique<PracticeSession>(std::move(drawn), listName, &history_, now);
     return true;

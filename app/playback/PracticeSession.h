@@ -136,6 +136,9 @@ public:
     PracticeSession* session() const { return session_.get(); }
     const LookalikeIndex* lookalikes() const { return lookalikes_ ? &*lookalikes_ : nullptr; }
     HistoryStore& history() { return history_; }
+    // What the last start has to say once about its list's skipped lines
+    // (WordListNotices); empty when nothing.
+    const QString& listNotice() const { return listNotice_; }
 
 private:
     HistoryStore history_;
@@ -143,6 +146,8 @@ private:
     QRandomGenerator random_;
     std::unique_ptr<PracticeSession> session_;
     std::optional<LookalikeIndex> lookalikes_;
+    WordListNotices notices_;
+    QString listNotice_;
 };
 
 // VerdictLbl's text: "Correct: 窓 (ﾏﾄﾞ)", "Looks the same: 窓 (ﾏﾄﾞ) and 孫 (ﾏｺﾞ)

@@ -12,8 +12,14 @@ StripCell CellOf(const LipPattern& p, int syllable)
 {
     const PatternSyllable& s = p.syllables[static_cast<size_t>(syllable)];
     StripCell cell{s.kana, s.shape, std::nullopt};
-    if (!s.steps.empty())
-        cell.target = p.plan.targets[static_cast<size_t>(s.firstTarget) + s.steps.size() - 1].frame;
+    if (s.steps.empty())
+        return cell;
+    // The lips of ま, ば and ぱ are told from those of あ by their closure
+    // alone, so that is the picture; a sign without a frame before its vowel
+    // has no closure to show.
+    const bool closure = s.shape == BasicShape::Closed && s.steps.size() >= 2;
+    const size_t frame = closure ? 0 : s.steps.size() - 1;
+    cell.target = p.plan.targets[static_cast<size_t>(s.firstTarget) + frame].frame;
     return cell;
 }
 

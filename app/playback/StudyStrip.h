@@ -22,8 +22,11 @@ namespace oralis {
 // one frame has no closure before its vowel).
 std::optional<LipFrame> BasicShapeFrame(const SignTable& table, BasicShape shape);
 
-// One syllable as a strip shows it: the target shape of its sign (the last
-// frame; none for a sign without frames) over its kana and basic shape.
+// One syllable as a strip shows it: the shape it is read by over its kana and
+// basic shape. That is where its sign ends (the last frame), except for a
+// syllable whose consonant closes the lips, which shows the closure (the
+// sign's first frame, when it has another after it); none for a sign without
+// frames.
 struct StripCell {
     QString kana;
     BasicShape shape = BasicShape::Rest;

@@ -1,6 +1,9 @@
 #include "ui/Progress.h"
 
+#include "model/TextFile.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -17,7 +20,7 @@ constexpr int kRefreshMs = 50;  // often enough to feel live, rarely enough to c
 }  // namespace
 
 FileProgress::FileProgress(QWidget* parent, const QString& label, bool cancellable)
-    : dialog_(std::make_unique<QProgressDialog>(label, cancellable ? QStringLiteral("Cancel") : QString(), 0,
+    : dialog_(std::make_unique<QProgressDialog>(label, cancellable ? QCoreApplication::translate("oralis::FileProgress", "Cancel") : QString(), 0,
                                                 kScale, parent))
 {
     dialog_->setObjectName(QStringLiteral("FileProgress"));
@@ -35,12 +38,21 @@ FileProgress::~FileProgress() = default;
 
 QString FileProgress::Loading(const QString& path)
 {
-    return QStringLiteral("Loading %1").arg(Quoted(QFileInfo(path).fileName()));
+    return QCoreApplication::translate("oralis::FileProgress", "Loading %1").arg(Quoted(QFileInfo(path).fileName()));
 }
 
 QString FileProgress::Saving(const QString& path)
 {
-    return QStringLiteral("Saving %1").arg(Quoted(QFileInfo(path).fileName()));
+    return QCoreApplication::translate("oralis::FileProgress", "Saving %1").arg(Quoted(QFileInfo(path).fileName()));
+}
+
+QString FileProgress::loadFailure(const QString& path, const QString& why) const
+{
+    if (dialog_->wasCanceled())
+        return QCoreApplication::translate("oralis::FileProgress", "Loading %1 was cancelled; nothing has changed.")
+            .arg(Quoted(QFileInfo(path).fileName()));
+    return QCoreApplication::translate("oralis::FileProgress", "Cannot load %1\n%2")
+        .arg(QDir::toNativeSeparators(path), why);
 }
 
 ProgressFn FileProgress::callback()
@@ -49,13 +61,14 @@ ProgressFn FileProgress::callback()
     auto sinceRefresh = std::make_shared<QElapsedTimer>();
     sinceRefresh->start();
     return [dialog, sinceRefresh](qint64 done, qint64 total) {
-        if (sinceRefresh->elapsed() < kRefreshMs)
+        const bool finished = total > 0 && done >= total;
+        if (!finished && sinceRefresh->elapsed() < kRefreshMs)
             return !dialog->wasCanceled();
         sinceRefresh->restart();
-        const int value = total > 0 ? static_cast<int>(done * kScale / total) : 0;
+        const int value = total > 0 ? static_cast<int>(std::min(done, total) * kScale / total) : 0;
         // setValue shows the dialog once the minimum duration has passed and
         // processes events while a modal dialog is up, so Cancel is heard.
-        dialog->setValue(std::min(value, kScale - 1));
+        dialog->setValue(value);
         QCoreApplication::processEvents(dialog->isVisible() ? QEventLoop::AllEvents
                                                             : QEventLoop::ExcludeUserInputEvents);
         return !dialog->wasCanceled();

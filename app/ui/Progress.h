@@ -2,7 +2,7 @@
 // lasts longer than half a second, so small tables open as before.
 #pragma once
 
-#include "model/TextFile.h"
+#include "model/RegularFile.h"
 
 #include <QString>
 #include <memory>
@@ -26,7 +26,12 @@ public:
     static QString Saving(const QString& path);
 
     // The callback the readers and writers take; false once Cancel was pressed.
+    // The bar reaches its end when the work reports its total.
     ProgressFn callback();
+
+    // What to tell the user about a load of `path` that failed with `why`:
+    // that it was cancelled, when Cancel was pressed, else that it failed and why.
+    QString loadFailure(const QString& path, const QString& why) const;
 
 private:
     std::unique_ptr<QProgressDialog> dialog_;

@@ -2,7 +2,7 @@
 # Oralis as it is installed, away from the build folder.
 #
 #   installed_test.sh tree BUILD VERSION     cmake --install into a prefix, move it
-#   installed_test.sh package BUILD VERSION  cpack -G DEB, then dpkg-deb -x
+#   installed_test.sh package BUILD VERSION  packaging/make-deb.sh, then dpkg-deb -x
 #
 # Either way the program is started from where it ended up, on the display the
 # test script provides: it must load libLip.so and LipPosition.csv from that
@@ -29,7 +29,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAILED: $*"
-  for log in install.log cpack.log oralis.err signsheet.log; do
+  for log in install.log make-deb.log oralis.err signsheet.log; do
     [ -s "$work/$log" ] && { echo "--- $log"; tail -n 20 "$work/$log"; }
   done
   exit 1
@@ -49,12 +49,14 @@ tree)
   prefix="$work/moved"
   ;;
 package)
-  command -v dpkg-deb >/dev/null 2>&1 || skip "dpkg-deb is not installed (package dpkg)"
-  command -v cpack >/dev/null 2>&1 || skip "cpack is not installed (package cmake)"
-  (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package") \
-    >"$work/cpack.log" 2>&1 || fail "cpack -G DEB failed"
-  deb="$work/package/oralis_${version}_amd64.deb"
-  [ -f "$deb" ] || fail "no package $(basename "$deb"): $(ls "$work/package")"
+  for tool in dpkg-deb dpkg-shlibdeps dpkg-gencontrol; do
+    command -v $tool >/dev/null 2>&1 || skip "$tool is not installed (package dpkg-dev)"
+  done
+  mkdir "$work/package" || fail "no package folder"
+  deb=$(bash "$(dirname "$0")/../../packaging/make-deb.sh" "$build" "$work/package" 2>"$work/make-deb.log") ||
+    fail "make-deb.sh failed"
+  [ "$deb" = "$work/package/oralis_${version}_amd64.deb" ] && [ -f "$deb" ] ||
+    fail "no package oralis_${version}_amd64.deb: $(ls "$work/package")"
   depends=$(dpkg-deb -f "$deb" Depends)
   echo "Depends: $depends"
   # The linked libraries as dpkg-shlibdeps found them, and what is loaded at run time.
@@ -65,9 +67,20 @@ package)
     esac
   done
   if command -v lintian >/dev/null 2>&1; then
-    lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian reports errors"; }
+    lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+      { cat "$work/lintian.log"; fail "lintian reports errors or warnings"; }
   fi
   dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x failed"
+  # The copyright file is machine-readable, and every licence it names has its text.
+  /usr/bin/python3 - "$work/root/usr/share/doc/oralis/copyright" <<'PY' || fail "the copyright file is not machine-readable"
+import sys
+from debian.copyright import Copyright
+with open(sys.argv[1], encoding="utf-8") as f:
+    c = Copyright(f, strict=True)
+texts = {p.license.synopsis for p in c.all_license_paragraphs() if p.license.text}
+names = {p.license.synopsis for p in c.all_files_paragraphs()}
+sys.exit(f"no text for {sorted(names - texts)}" if names - texts or not names else 0)
+PY
   prefix="$work/root/usr"
   ;;
 *)

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 #include <limits>
 
 using namespace oralis;
@@ -21,11 +25,13 @@ TEST(NumericPrefix, ReadsTheLeadingNumber)
         {"1e", 1},          {"1E+", 1},        {"2.5E", 2.5},      {"+7", 7},         {"-", 0},
         {".", 0},           {"--5", 0},        {"1.2.3", 1.2},     {"\t3\r\n", 3},    {" 0 ", 0},
         {"- 4 . 2 5", -4.25}, {"1e-400", 0},   {"12,5", 12},       {"0.1", 0.1},      {"1 E 3", 1000},
-        {"&", 0},           {"& ", 0},
+        {"&", 0},           {"& ", 0},          {"-0", 0},          {"-1.125 ", -1.125}, {"1234567890123456", 1234567890123456},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(NumericPrefix(QString::fromLatin1(c.text)), c.value);
+        EXPECT_EQ(NumericPrefix(QByteArrayView(c.text)), c.value);  // a table's fields, as bytes
+        EXPECT_FALSE(std::signbit(NumericPrefix(QByteArrayView(c.text))) && c.value == 0);
     }
 }
 
@@ -81,6 +87,33 @@ TEST(FormatSingle, ReadsBackToTheSameFloatForSixDigitValues)
         const float value = static_cast<float>(std::strtod(text, nullptr));
         SCOPED_TRACE(text);
         EXPECT_EQ(static_cast<float>(NumericPrefix(FormatSingle(value))), value);
+    }
+}
+
+// The quick way for short decimals must agree with %G to the last digit, on
+// the decimals tables hold and on floats of every size.
+TEST(FormatSingle, AgreesWithPrintfEverywhere)
+{
+    std::vector<float> values;
+    for (int i = -200000; i <= 200000; ++i)
+        values.push_back(static_cast<float>(i) / 1000.0f);
+    uint32_t bits = 1;
+    for (int i = 0; i < 2000000; ++i) {
+        bits = bits * 1664525u + 1013904223u;
+        float v;
+        std::memcpy(&v, &bits, sizeof v);
+        values.push_back(v);
+        // and one of each size the quick way takes
+        values.push_back(static_cast<float>((bits >> 8) * 0x1p-24 * std::pow(10.0, static_cast<int>(bits % 12) - 5)));
+    }
+    for (float v : values) {
+        if (!std::isfinite(v))
+            continue;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.7G", static_cast<double>(v));
+        char written[kMaxSingleText];
+        const std::string got(written, static_cast<size_t>(FormatSingleTo(v, written)));
+        ASSERT_EQ(got, v == 0 ? std::string("0") : std::string(expected)) << std::hexfloat << v;
     }
 }
 

@@ -1,9 +1,11 @@
-// Drawing through libLip.so's exports into windows the test makes itself,
-// read back from the X server. Needs an X display with GLX (Xvfb will do).
+// Drawing through the renderer's exports into windows the test makes itself,
+// read back from the X server. It links the test build, the shipped library's
+// objects with the hooks that count swaps and switch pacing. Needs an X
+// display with GLX (Xvfb will do).
 // gtest comes first: Xlib defines macros (None, Bool) that clash with its names.
 #include <gtest/gtest.h>
 
-#include "Lip.h"
+#include "LipTestHooks.h"
 #include "TestWindow.h"
 
 #include <algorithm>

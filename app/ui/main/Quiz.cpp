@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <chrono>
-#include <cstdio>
 #include <memory>
 #include <random>
 
@@ -54,12 +53,9 @@ void RunQuiz(LearnerHost& main, const QuizSource& source)
         ShowMessage(window, refusal);
         return;
     }
-    if (words.skippedLines > 0)
-        std::fprintf(stderr, "oralis: %s: %d line(s) without a reading or a text skipped\n",
-                     qPrintable(from), words.skippedLines);
-    if (words.cut)
-        std::fprintf(stderr, "oralis: %s: only the first %d words are used\n", qPrintable(from),
-                     kMaxWords);
+    static WordListNotices notices;
+    if (const QString notice = notices.once(words, from); !notice.isEmpty())
+        ShowMessage(window, notice);
 
     QuizTurns turns(words.size(), source.random ? source.random : ClockSeededRandom());
     frmYesNo& dialog = QuizDialog(main);

@@ -13,6 +13,7 @@
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/editor/EditFrm.h"
+#include "ui/lists/frmWordLists.h"
 #include "ui/main/KanaLineEdit.h"
 #include "ui/main/LipView.h"
 #include "ui/main/Quiz.h"
@@ -223,6 +224,7 @@ void frmSpace::BuildMenus()
     item(tools, "mnuAnswerQuiz", QStringLiteral("解答練習"), [this] { OpenPractice(*this); });
     item(tools, "mnuProgress", QStringLiteral("成績"), [this] { OpenProgress(*this); });
     item(tools, "mnuStudy", QStringLiteral("学習"), [this] { OpenStudy(*this); });
+    item(tools, "mnuWordLists", tr("単語リスト編集"), [this] { OpenWordLists(*this); });
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
@@ -452,7 +454,7 @@ void frmSpace::OpenLipTable()
     // A failed load keeps the table as it was, so the message is all there is to do.
     FileProgress progress(this, FileProgress::Loading(path), true);
     if (LoadLipTable(path, Program().signTable, &why, progress.callback()) == 0)
-        ShowMessage(this, QStringLiteral("Cannot load %1\n%2").arg(QDir::toNativeSeparators(path), why));
+        ShowMessage(this, progress.loadFailure(path, why));
 }
 
 void frmSpace::ViewPress(Qt::MouseButton button, QPointF at)
@@ -517,7 +519,8 @@ void frmSpace::Option1_Click(int index)
 
 bool frmSpace::MayExit()
 {
-    return MayEndPractice(*this) && (!Program().signTable.UnsavedChanges || ConfirmDiscard(this));
+    return MayEndPractice(*this) && (!Program().signTable.UnsavedChanges || ConfirmDiscard(this))
+        && WordListsMayClose(*this);
 }
 
 void frmSpace::mnuExit_Click()

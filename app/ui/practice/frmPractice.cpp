@@ -1,8 +1,10 @@
 #include "ui/practice/frmPractice.h"
 
+#include "model/DataPlaces.h"
 #include "model/ProgramState.h"
 #include "model/UserSettings.h"
 #include "model/WordList.h"
+#include "model/WordListFile.h"
 #include "ui/BesideMain.h"
 #include "ui/CloseUpButton.h"
 #include "ui/Common.h"
@@ -19,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -160,7 +163,7 @@ void frmPractice::BuildWidgets()
 
 void frmPractice::FillLists()
 {
-    for (const QString& path : ShippedWordLists(ProgramFolder()))
+    for (const QString& path : ChoosableWordLists(ProgramFolder(), UserDataFolder()))
         cmbList->addItem(QFileInfo(path).completeBaseName(), path);
     cmbList->addItem(kOtherList);
     cmbList->setCurrentIndex(0);
@@ -195,9 +198,12 @@ void frmPractice::ListChosen(int index)
 
 void frmPractice::TellHistoryNotice()
 {
-    const QString notice = starter_.history().takeNotice();
-    if (!notice.isEmpty())
-        ShowMessage(this, notice);
+    for (HistoryNotice notice = starter_.history().takeNotice(); !notice.isEmpty(); notice = starter_.history().takeNotice()) {
+        QMessageBox box(QMessageBox::NoIcon, kProgramTitle, notice.message, QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("MessageBox"));
+        box.setDetailedText(notice.details);
+        box.exec();
+    }
 }
 
 bool frmPractice::MayLeaveSession()
@@ -220,6 +226,8 @@ void frmPractice::StartSession()
                                         NumWordsTxt->text(), Program().signTable, host_.SpeedText(),
                                         QDateTime::currentDateTime(), &why);
     TellHistoryNotice();
+    if (!starter_.listNotice().isEmpty())
+        ShowMessage(this, starter_.listNotice());
     if (!started) {
         ShowMessage(this, why);
         return;
@@ -339,6 +347,10 @@ void frmPractice::Finish()
     VerdictLbl->setText(QStringLiteral("Session over"));
     DiffLbl->clear();
     UpdateButtons();
+    TellHistoryNotice();
+    // The progress view, when open, shows this session: its last answers get
+    // the history's patience to be stored.
+    starter_.history().flush(kHistoryPatience);
     RefreshOpenProgress(host_);
 }
 

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <QtMath>
+#include <algorithm>
 
 namespace oralis {
 
@@ -35,7 +37,6 @@ public:
         setAttribute(Qt::WA_PaintOnScreen);
         setAttribute(Qt::WA_NoSystemBackground);
         setAttribute(Qt::WA_ShowWithoutActivating);
-        setFixedSize(kStripPicture);
     }
     QPaintEngine* paintEngine() const override { return nullptr; }
 
@@ -47,14 +48,27 @@ StudyPictures::StudyPictures(LearnerHost& host) : host_(host), canvas_(std::make
 
 StudyPictures::~StudyPictures() = default;
 
-QList<QImage> StudyPictures::Draw(const std::vector<std::optional<LipFrame>>& frames)
+QList<QImage> StudyPictures::Draw(const std::vector<std::optional<LipFrame>>& frames, QSize size,
+                                  const ProgressFn& progress)
 {
     QList<QImage> pictures;
     const LipExports& lip = host_.Lip();
     const RendererShape shown = RendererShapeNow();
 
-    // Read back, the window must lie on the screen: at the main window's corner.
-    canvas_->move(host_.HostWindow().geometry().topLeft());
+    // Read back, the window must lie wholly on the screen: at the main
+    // window's corner where it fits there.
+    const QScreen* screen = host_.HostWindow().screen();
+    const QRect desk = screen ? screen->geometry() : QRect(QPoint(0, 0), size);
+    const qreal ratio = screen ? screen->devicePixelRatio() : 1.0;
+    const QSize room = desk.size() * ratio;
+    const QSize fits = size.width() <= room.width() && size.height() <= room.height()
+        ? size
+        : size.scaled(room, Qt::KeepAspectRatio);
+    const QSize logical(qCeil(fits.width() / ratio), qCeil(fits.height() / ratio));
+    canvas_->setFixedSize(logical);
+    const QPoint corner = host_.HostWindow().geometry().topLeft();
+    canvas_->move(std::clamp(corner.x(), desk.left(), std::max(desk.left(), desk.right() + 1 - logical.width())),
+                  std::clamp(corner.y(), desk.top(), std::max(desk.top(), desk.bottom() + 1 - logical.height())));
     canvas_->show();
     QElapsedTimer waited;
     waited.start();
@@ -63,25 +77,28 @@ QList<QImage> StudyPictures::Draw(const std::vector<std::optional<LipFrame>>& fr
 
     CameraState camera;
     camera.FieldOfView = CloseUpFieldOfView(Program().signTable, camera.CameraDistance,
-                                            static_cast<float>(kStripPicture.width()),
-                                            static_cast<float>(kStripPicture.height()));
-    const qreal ratio = canvas_->devicePixelRatioF();
-    const auto view = ComputeViewParams(camera, static_cast<float>(kStripPicture.width() * ratio),
-                                        static_cast<float>(kStripPicture.height() * ratio));
+                                            static_cast<float>(fits.width()), static_cast<float>(fits.height()));
+    const auto view = ComputeViewParams(camera, static_cast<float>(logical.width() * canvas_->devicePixelRatioF()),
+                                        static_cast<float>(logical.height() * canvas_->devicePixelRatioF()));
     for (const std::optional<LipFrame>& frame : frames) {
         if (!frame || !lip.complete()) {
-            QImage blank(kStripPicture, QImage::Format_RGB32);
+            QImage blank(size, QImage::Format_RGB32);
             blank.fill(kMissing);
             pictures << blank;
             continue;
         }
+        // Another window opened meanwhile (a progress dialog) would be read
+        // back with the picture.
+        canvas_->raise();
         lip.ControlPass(frame->upperCurve(), frame->upperAngle(), frame->lowerCurve(), frame->lowerAngle());
         lip.DrawSpace(static_cast<LipWindow>(canvas_->winId()), view.data(), 0, 0);
         pictures << canvas_->screen()
                         ->grabWindow(canvas_->winId())
                         .toImage()
-                        .scaled(kStripPicture, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                         .convertToFormat(QImage::Format_RGB32);
+        if (progress)
+            progress(pictures.size(), static_cast<qint64>(frames.size()));
     }
     canvas_->hide();
     if (lip.complete())

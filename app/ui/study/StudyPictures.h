@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/ProgramState.h"
+#include "model/RegularFile.h"
 #include "playback/StudyStrip.h"
 
 #include <QByteArray>
@@ -22,10 +23,13 @@ public:
     explicit StudyPictures(LearnerHost& host);
     ~StudyPictures();
 
-    // One picture of kStripPicture's size per frame, seen from the front and
-    // close up; a missing frame gives an empty grey picture. The renderer's
-    // shape is put back afterwards, so the main picture repaints unchanged.
-    QList<QImage> Draw(const std::vector<std::optional<LipFrame>>& frames);
+    // One picture of `size` (pixels) per frame, seen from the front and close
+    // up; a missing frame gives an empty grey picture. A size larger than the
+    // screen is drawn as large as the screen allows and scaled up. The
+    // renderer's shape is put back afterwards, so the main picture repaints
+    // unchanged. `progress` hears of each picture drawn.
+    QList<QImage> Draw(const std::vector<std::optional<LipFrame>>& frames, QSize size = kStripPicture,
+                       const ProgressFn& progress = {});
 
     // A strip of `rows` rows (1: a word, 2: A above B): every cell's picture
     // over its label, differing columns outlined.

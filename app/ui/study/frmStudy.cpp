@@ -2,7 +2,7 @@
 
 #include "model/MouthShape.h"
 #include "model/ProgramState.h"
-#include "model/TextFile.h"
+#include "model/RegularFile.h"
 #include "playback/StudyStrip.h"
 #include "playback/ViewControl.h"
 #include "model/UserSettings.h"
@@ -13,6 +13,7 @@
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/main/KanaLineEdit.h"
 #include "ui/study/StudyPictures.h"
+#include "ui/worksheet/frmWorksheet.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -196,8 +197,21 @@ void frmStudy::BuildWidgets()
     cmdLookalikes = Button(this, "cmdLookalikes", QStringLiteral("同じ口の形の語"));
     cmdExportStrip = Button(this, "cmdExportStrip", QStringLiteral("A の口形を保存"));
     cmdExportCompare = Button(this, "cmdExportCompare", QStringLiteral("比較を保存"));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdCompare, cmdLookalikes, cmdExportStrip, cmdExportCompare})
+    auto* cmdWorksheet = Button(this, "cmdWorksheet", tr("Worksheet..."));
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdCompare, cmdLookalikes, cmdExportStrip, cmdExportCompare,
+                                                      cmdWorksheet})
         compare->addWidget(w);
+    // A worksheet of the words in the boxes, A then B.
+    connect(cmdWorksheet, &QPushButton::clicked, this, [this] {
+        WordList words;
+        for (const auto& [box, reading] : {std::pair{InputAreaA, FuriganaTxtA}, std::pair{InputAreaB, FuriganaTxtB}}) {
+            if (!reading->text().isEmpty()) {
+                words.readings << reading->text();
+                words.displays << (box->text().isEmpty() ? reading->text() : box->text());
+            }
+        }
+        OpenWorksheet(host_, this, words, windowTitle());
+    });
     compare->addStretch();
     connect(cmdCompare, &QPushButton::clicked, this, &frmStudy::cmdCompare_Click);
     connect(cmdLookalikes, &QPushButton::clicked, this, &frmStudy::cmdLookalikes_Click);

@@ -3,10 +3,13 @@
 #include "LipGeometry.h"
 #include "model/LipTableFile.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 #include <iterator>
 
+using oralis::FormatLipTable;
 using oralis::LipFrame;
+using oralis::LoadLipTableFromBytes;
 using oralis::SignTable;
 
 namespace {
@@ -33,6 +36,36 @@ float Opening(const LipFrame& f) { return f[3] - f[16]; }
 float Width(const LipFrame& f) { return f[8]; }
 float Protrusion(const LipFrame& f) { return f[1]; }
 float JawAngle(const LipFrame& f) { return f[26]; }
+
+// Moved to the end, the rest sign is still sign 0 and no sign is lost; cut
+// anywhere in its last frame, or before it, the table is refused at that line.
+TEST(ShippedTable, ReorderedItLosesNoSignAndCutItIsRefused)
+{
+    QFile file(QStringLiteral(SHIPPED_TABLE));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const qsizetype restEnd = bytes.indexOf('\n', bytes.indexOf('\n') + 1) + 1;  // sign 0: header and one frame
+    SignTable reordered;
+    QString why;
+    ASSERT_EQ(LoadLipTableFromBytes(bytes.mid(restEnd) + bytes.left(restEnd), reordered, &why), -1)
+        << why.toStdString();
+    EXPECT_EQ(reordered.SignCount, Shipped().SignCount);
+    EXPECT_TRUE(FormatLipTable(reordered) == FormatLipTable(Shipped()));
+
+    const int lines = static_cast<int>(bytes.count('\n'));
+    const qsizetype lastLine = bytes.lastIndexOf('\n', bytes.size() - 2) + 1;
+    const struct {
+        qsizetype size;
+        int line;
+    } cuts[] = {{bytes.size() - 2, lines}, {bytes.size() - 3, lines}, {bytes.size() - 5, lines}, {lastLine, lines - 1}};
+    for (const auto& cut : cuts) {
+        SCOPED_TRACE(cut.size);
+        SignTable table;
+        EXPECT_EQ(LoadLipTableFromBytes(bytes.left(cut.size), table, &why), 0);
+        EXPECT_TRUE(why.startsWith(QStringLiteral("line %1: the file ends inside frame ").arg(cut.line)))
+            << why.toStdString();
+    }
+}
 
 TEST(ShippedTable, HasEverySignPlaybackUsesWithANameAndFrames)
 {

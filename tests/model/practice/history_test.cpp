@@ -1,24 +1,36 @@
 #include "model/History.h"
+#include "model/history/HistoryDatabase.h"
+#include "model/history/HistoryWorker.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QVariant>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 using namespace oralis;
+using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 using S = BasicShape;
+using Kind = HistoryNotice::Kind;
+
+// Tests wait as long as a slow machine needs; the window's own patience is
+// what the store's thread is there to keep.
+constexpr std::chrono::milliseconds kLong = 20s;
 
 class History : public ::testing::Test {
 protected:
@@ -28,6 +40,8 @@ protected:
         static int argc = 1;
         static char name[] = "history_tests";
         static char* argv[] = {name, nullptr};
+        // The export writes local time; the suite fixes the zone it expects.
+        qputenv("TZ", "Asia/Tokyo");
         static QCoreApplication app(argc, argv);
     }
 
@@ -53,26 +67,42 @@ Attempt Made(const QString& reading, Verdict verdict, std::vector<SyllableOutcom
     return a;
 }
 
-int UserVersion(const QString& path)
+// Runs `sql` on `path` through a connection of the test's own; the first
+// column of every row, as text.
+QStringList Query(const QString& path, const QString& sql)
 {
-    int version = -1;
+    QStringList rows;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
         db.setDatabaseName(path);
         if (db.open()) {
             QSqlQuery q(db);
-            if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
-                version = q.value(0).toInt();
+            if (q.exec(sql)) {
+                while (q.next())
+                    rows << q.value(0).toString();
+            }
         }
     }
     QSqlDatabase::removeDatabase(QStringLiteral("probe"));
-    return version;
+    return rows;
+}
+
+int UserVersion(const QString& path)
+{
+    const QStringList rows = Query(path, QStringLiteral("PRAGMA user_version"));
+    return rows.isEmpty() ? -1 : rows[0].toInt();
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 TEST_F(History, KeepsAttemptsAcrossReopening)
 {
     {
-        HistoryStore store;
+        HistoryStore store(kLong);
         ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
         EXPECT_EQ(store.path(), file());
         const int one = store.startSession(QStringLiteral("JSLdefault"), QDateTime(QDate(2025, 3, 1), QTime(10, 0), Qt::UTC));
@@ -83,7 +113,7 @@ TEST_F(History, KeepsAttemptsAcrossReopening)
     }
     EXPECT_EQ(UserVersion(file()), kHistorySchemaVersion);
 
-    HistoryStore store;
+    HistoryStore store(kLong);
     ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
     const int two = store.startSession(QStringLiteral("food"), QDateTime(QDate(2025, 3, 2), QTime(9, 0), Qt::UTC));
     EXPECT_TRUE(store.record(two, Made(QStringLiteral("ｺｺ"), Verdict::Lookalike, {{S::O, S::O, true}, {S::O, S::O, true}})));
@@ -124,28 +154,27 @@ TEST_F(History, DamagedFileIsKeptAsideAndHistoryTurnsOff)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(junk);
     }
-    HistoryStore store;
+    HistoryStore store(kLong);
     EXPECT_FALSE(store.open(folder()));
     EXPECT_FALSE(store.isOn());
     EXPECT_TRUE(store.reason().contains(QStringLiteral("damaged"))) << store.reason().toStdString();
-    EXPECT_EQ(store.startSession(QStringLiteral("x"), QDateTime::currentDateTime()), 0);
     EXPECT_FALSE(store.record(1, Made(QStringLiteral("ｱ"), Verdict::Correct, {})));
 
     const QStringList kept = QDir(folder()).entryList({kHistoryFileName + QStringLiteral(".damaged-*")});
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(store.reason().contains(kept[0]));
-    QFile aside(QDir(folder()).filePath(kept[0]));
-    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-    EXPECT_EQ(aside.readAll(), junk);
+    EXPECT_EQ(Bytes(QDir(folder()).filePath(kept[0])), junk);
     EXPECT_FALSE(QFile::exists(file()));
 
     // Told once.
-    EXPECT_EQ(store.takeNotice(), store.reason());
+    EXPECT_EQ(store.takeNotice().message, store.reason());
     EXPECT_TRUE(store.takeNotice().isEmpty());
 
-    // The next start begins a new history.
-    HistoryStore next;
-    EXPECT_TRUE(next.open(folder())) << next.reason().toStdString();
+    // The next session begins a new history.
+    EXPECT_GT(store.startSession(QStringLiteral("x"), QDateTime::currentDateTime()), 0);
+    EXPECT_TRUE(store.isOn()) << store.reason().toStdString();
+    EXPECT_TRUE(store.flush(kLong));
+    EXPECT_EQ(UserVersion(file()), kHistorySchemaVersion);
 }
 
 // Root may write into any folder, so the read-only folder is tried by a child
@@ -157,7 +186,7 @@ bool OpensInReadOnlyFolder(const QString& parent, QString* reason)
     ::chmod(QFile::encodeName(parent).constData(), 0755);
     ::chmod(QFile::encodeName(folder).constData(), 0555);
     if (::geteuid() != 0) {
-        HistoryStore store;
+        HistoryStore store(kLong);
         const bool opened = store.open(folder);
         *reason = store.reason();
         return opened;
@@ -166,7 +195,7 @@ bool OpensInReadOnlyFolder(const QString& parent, QString* reason)
     if (child == 0) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0)
             ::_exit(3);
-        HistoryStore store;
+        HistoryStore store(kLong);
         const bool opened = store.open(folder);
         ::_exit(opened ? 1 : store.reason().startsWith(QStringLiteral("History is off: ")) ? 0 : 2);
     }
@@ -183,10 +212,10 @@ TEST_F(History, UnwritablePlaceTurnsHistoryOff)
         // A folder inside a regular file cannot be made by anyone.
         QFile plain(dir.filePath(QStringLiteral("plain")));
         ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
-        HistoryStore store;
+        HistoryStore store(kLong);
         EXPECT_FALSE(store.open(plain.fileName() + QStringLiteral("/oralis")));
         EXPECT_TRUE(store.reason().startsWith(QStringLiteral("History is off: "))) << store.reason().toStdString();
-        EXPECT_EQ(store.takeNotice(), store.reason());
+        EXPECT_EQ(store.takeNotice().message, store.reason());
     }
     QString reason;
     EXPECT_FALSE(OpensInReadOnlyFolder(folder(), &reason));
@@ -197,11 +226,12 @@ TEST_F(History, TwoWritersAtOnceLoseNothing)
 {
     constexpr int kEach = 40;
     auto writer = [this](const QString& list, bool* ok, QString* reason) {
-        HistoryStore store;
+        HistoryStore store(kLong);
         *ok = store.open(folder());
         const int session = store.startSession(list, QDateTime::currentDateTimeUtc());
         for (int i = 0; i < kEach && *ok; ++i)
             *ok = store.record(session, Made(list + QString::number(i), Verdict::Wrong, {{S::A, S::I, false}}));
+        *ok = *ok && store.flush(kLong);
         *reason = store.reason();
     };
     bool firstOk = false, secondOk = false;
@@ -213,13 +243,194 @@ TEST_F(History, TwoWritersAtOnceLoseNothing)
     EXPECT_TRUE(firstOk) << firstReason.toStdString();
     EXPECT_TRUE(secondOk) << secondReason.toStdString();
 
-    HistoryStore store;
+    HistoryStore store(kLong);
     ASSERT_TRUE(store.open(folder()));
     const std::vector<SessionScore> scores = store.sessionScores();
     ASSERT_EQ(scores.size(), 2u);
     EXPECT_EQ(scores[0].attempts + scores[1].attempts, 2 * kEach);
     EXPECT_EQ(store.cards().size(), static_cast<size_t>(2 * kEach));
     EXPECT_EQ(store.confusions(1).at(0).times, 2 * kEach);
+}
+
+// Waits for the store's next notice.
+HistoryNotice NextNotice(HistoryStore& store)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kLong;
+    HistoryNotice notice;
+    while ((notice = store.takeNotice()).isEmpty() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(10ms);
+    return notice;
+}
+
+// A history as the version before learners wrote it (two sessions, five
+// attempts, three review cards), made by that version's own store.
+class Version1History : public History {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VERSION1_HISTORY), file()));
+        QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+};
+
+TEST_F(Version1History, EveryAttemptGoesToTheLoginNameAndCardsStayDue)
+{
+    const QString login = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    {
+        HistoryStore store(kLong);
+        ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
+        EXPECT_EQ(UserVersion(file()), 2);
+        EXPECT_EQ(store.learners(), QStringList{login});
+        const std::vector<SessionScore> scores = store.sessionScores();
+        ASSERT_EQ(scores.size(), 2u);
+        EXPECT_EQ((std::pair{scores[0].session, scores[0].attempts}), (std::pair{1, 3}));
+        EXPECT_EQ((std::pair{scores[1].session, scores[1].right}), (std::pair{2, 2}));
+        EXPECT_EQ(store.confusions(5).at(0).times, 2);  // お read as う
+        const ReviewCards kept = store.cards();
+        EXPECT_EQ(kept, (ReviewCards{{{u"ﾊｼ"_qs, u"橋"_qs}, {1, 2}},
+                                     {{u"ｺｺ"_qs, u"ここ"_qs}, {2, 4}},
+                                     {{u"ﾏﾄﾞ"_qs, u"窓"_qs}, {3, 6}}}));
+
+        // The first learner goes on counting; a second one starts afresh.
+        const int third = store.startSession(u"food"_qs, QDateTime::currentDateTimeUtc());
+        EXPECT_EQ(third, 3);
+        Attempt a = Made(u"ﾊｼ"_qs, Verdict::Correct, {{S::A, S::A, true}, {S::I, S::I, true}});
+        a.display = u"橋"_qs;
+        EXPECT_TRUE(store.record(third, a));
+        ASSERT_TRUE(store.flush(kLong));
+        EXPECT_EQ(store.cards().at({u"ﾊｼ"_qs, u"橋"_qs}), (ReviewCard{2, 5}));
+
+        for (const QString& refused : {u" "_qs, u"a\nb"_qs, QString(HistoryStore::kMaxLearnerName + 1, u'x')})
+            EXPECT_FALSE(store.setLearner(refused)) << refused.toStdString();
+        EXPECT_TRUE(store.setLearner(u" 花子 "_qs));
+        EXPECT_EQ(store.learners(), (QStringList{u"花子"_qs, login}));
+        EXPECT_TRUE(store.cards().empty());
+        EXPECT_EQ(store.startSession(u"food"_qs, QDateTime::currentDateTimeUtc()), 1);
+    }
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(folder()));
+    EXPECT_EQ(store.learner(), u"花子"_qs);  // practised last
+    EXPECT_EQ(store.learners(), (QStringList{u"花子"_qs, login}));
+}
+
+TEST_F(Version1History, ExportIsOneCsvRowPerAttemptOfTheLearner)
+{
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(folder()));
+    const int session = store.startSession(u"food"_qs, QDateTime::currentDateTimeUtc());
+    Attempt formula = Made(u"ｱ"_qs, Verdict::Wrong, {});
+    formula.at = QDateTime(QDate(2025, 3, 3), QTime(8, 0), Qt::UTC);
+    formula.answer = u"=1+2"_qs;
+    formula.list = u"day 1, food"_qs;
+    EXPECT_TRUE(store.record(session, formula));
+    const QString csv = dir.filePath(u"results.csv"_qs);
+    EXPECT_TRUE(store.exportAttempts(csv));
+    const HistoryNotice done = NextNotice(store);
+    EXPECT_EQ(done.kind, Kind::Exported) << done.message.toStdString();
+    // Stored in UTC, shown in the learner's time (the suite runs in Tokyo's).
+    EXPECT_EQ(Bytes(csv).toStdString(),
+              u"\uFEFFdate,list,word,reading,answer,verdict,replays,speed\r\n"
+              "2025-03-01 19:01:00,JSLdefault,窓,ﾏﾄﾞ,窓,correct,0,500\r\n"
+              "2025-03-01 19:02:00,JSLdefault,ここ,ｺｺ,\"くつ, \"\"靴\"\"\",wrong,2,500\r\n"
+              "2025-03-01 19:03:00,JSLdefault,橋,ﾊｼ,,skipped,1,500\r\n"
+              "2025-03-02 19:01:00,food,ここ,ｺｺ,ここ,correct,0,500\r\n"
+              "2025-03-02 19:02:00,food,窓,ﾏﾄﾞ,孫,looks the same,3,500\r\n"
+              "2025-03-03 17:00:00,\"day 1, food\",ｱ!,ｱ,'=1+2,wrong,2,500\r\n"_qs.toUtf8()
+                  .toStdString());
+
+    // Another learner has nothing to export yet: the header alone.
+    ASSERT_TRUE(store.setLearner(u"花子"_qs));
+    EXPECT_TRUE(store.exportAttempts(csv));
+    EXPECT_EQ(NextNotice(store).kind, Kind::Exported);
+    EXPECT_EQ(Bytes(csv).count('\n'), 1);
+}
+
+// Another program holds the database for longer than a write waits: the
+// answers are kept in order, the window never waits, and once the lock is
+// gone every answer is there once.
+TEST_F(History, LockedHistoryKeepsAnswersUntilItIsFree)
+{
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(folder()));
+    const int session = store.startSession(QStringLiteral("l"), QDateTime::currentDateTimeUtc());
+    ASSERT_TRUE(store.flush(kLong));
+    QStringList readings;
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(file());
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        for (int i = 0; i < 4; ++i) {
+            readings << QStringLiteral("ｱ%1").arg(i);
+            const auto before = std::chrono::steady_clock::now();
+            EXPECT_TRUE(store.record(session, Made(readings.back(), Verdict::Correct, {{S::A, S::A, true}})));
+            EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms);
+            std::this_thread::sleep_for(history::kTellWaitingAfter / 2);
+        }
+        EXPECT_FALSE(store.flush(50ms));
+        EXPECT_EQ(store.waiting(), 4);
+        EXPECT_TRUE(store.isOn()) << store.reason().toStdString();
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    ASSERT_TRUE(store.flush(kLong));
+    const HistoryNotice waiting = store.takeNotice();
+    EXPECT_EQ(waiting.kind, Kind::Waiting);
+    EXPECT_TRUE(waiting.details.contains(u"database is locked"_qs)) << waiting.details.toStdString();
+    EXPECT_EQ(store.takeNotice().kind, Kind::Stored);
+    EXPECT_TRUE(store.takeNotice().isEmpty());
+    EXPECT_EQ(Query(file(), QStringLiteral("SELECT reading FROM attempts ORDER BY id")), readings);
+}
+
+// A history of a later version is not this program's to change: not even
+// its journal mode.
+TEST_F(History, NewerHistoryIsLeftByteForByte)
+{
+    Query(file(), QStringLiteral("CREATE TABLE later (x)"));
+    Query(file(), QStringLiteral("PRAGMA user_version = 99"));
+    const QByteArray before = Bytes(file());
+    ASSERT_FALSE(before.isEmpty());
+    {
+        HistoryStore store(kLong);
+        EXPECT_FALSE(store.open(folder()));
+        EXPECT_TRUE(store.reason().contains(QStringLiteral("newer version"))) << store.reason().toStdString();
+        EXPECT_EQ(store.startSession(QStringLiteral("l"), QDateTime::currentDateTimeUtc()), 0);
+        EXPECT_FALSE(store.record(1, Made(QStringLiteral("ｱ"), Verdict::Correct, {})));
+        EXPECT_EQ(store.takeNotice().kind, Kind::Off);
+        EXPECT_TRUE(store.takeNotice().isEmpty());  // trying again at the session is not news
+    }
+    EXPECT_EQ(Bytes(file()), before);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files), QStringList{kHistoryFileName});
+}
+
+TEST(HistoryFailure, SaysWhatHappenedAndLeavesTheDriverToTheDetails)
+{
+    using history::Action;
+    const struct {
+        Action action;
+        const char* code;
+        const char* message;
+    } cases[] = {
+        {Action::Store, "13", "History is off: the disk is full, so answers cannot be stored."},
+        {Action::Store, "8", "History is off: answers could not be stored: the history cannot be written."},
+        {Action::Store, "11", "History is off: answers could not be stored: the history is damaged."},
+        {Action::Store, "1", "History is off: answers could not be stored."},
+        {Action::Prepare, "13", "History is off: the disk is full."},
+        {Action::Prepare, "8", "History is off: the history could not be written."},
+        {Action::Open, "14", "History is off: the history could not be opened."},
+        {Action::Read, "5", "The history could not be read: another program keeps it locked."},
+        {Action::Read, "1", "The history could not be read."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const QSqlError error(QStringLiteral("Unable to fetch row"), QStringLiteral("driver words"),
+                              QSqlError::StatementError, QString::fromLatin1(c.code));
+        const HistoryNotice notice = history::FailureNotice(c.action, error, QStringLiteral("/h/history.sqlite"));
+        EXPECT_EQ(notice.message, QString::fromLatin1(c.message));
+        EXPECT_TRUE(notice.details.contains(QStringLiteral("driver words")));
+        EXPECT_TRUE(notice.details.contains(QStringLiteral("/h/history.sqlite")));
+    }
 }
 
 }  // namespace

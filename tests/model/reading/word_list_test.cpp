@@ -21,9 +21,9 @@ QByteArray Utf8(const char16_t* text)
     return QString::fromUtf16(text).toUtf8();
 }
 
-QByteArray Cp932(const char16_t* text)
+QByteArray Encoded(const char* encoding, const char16_t* text)
 {
-    QStringEncoder encoder("windows-31j");
+    QStringEncoder encoder(encoding);
     return encoder.encode(QString::fromUtf16(text));
 }
 
@@ -39,8 +39,10 @@ TEST(WordList, ReadsBothEncodingsAndLineEnds)
 {
     const char16_t* text = u"ｻｶﾅ,魚\r\nｶﾞｯｺｰ,学校\r\nｷｮｰ,今日";
     for (const QByteArray& bytes :
-         {Utf8(text), Cp932(text), QByteArray("\xEF\xBB\xBF") + Utf8(text),
-          Utf8(u"ｻｶﾅ,魚\nｶﾞｯｺｰ,学校\nｷｮｰ,今日\n")}) {
+         {Utf8(text), Encoded("windows-31j", text), QByteArray("\xEF\xBB\xBF") + Utf8(text),
+          Utf8(u"ｻｶﾅ,魚\nｶﾞｯｺｰ,学校\nｷｮｰ,今日\n"), Encoded("UTF-16LE", text), Encoded("UTF-16BE", text),
+          "\xFF\xFE" + Encoded("UTF-16LE", text), "\xFE\xFF" + Encoded("UTF-16BE", text),
+          Utf8(u"サカナ,魚\r\nガッコー,学校\r\nキョー,今日")}) {
         const WordList list = ParseWordList(bytes);
         EXPECT_EQ(list.readings, L({u"ｻｶﾅ", u"ｶﾞｯｺｰ", u"ｷｮｰ"}));
         EXPECT_EQ(list.displays, L({u"魚", u"学校", u"今日"}));
@@ -66,29 +68,22 @@ TEST(WordList, FieldsFollowCommaSeparatedRules)
     EXPECT_EQ(list.displays, L({u"亜", u"以, 伊", u"宇\"", u"江"}));
 }
 
-TEST(WordList, LinesLackingAFieldAreSkippedAndCounted)
+TEST(WordList, LinesGivingNoWordAreSkippedAndNamed)
 {
-    const WordList list = ParseWordList(Utf8(u"ｱ,亜\r\nｲ\r\nｳ,\r\n,江\r\nｵ,尾\r\n"));
+    const WordList list = ParseWordList(Utf8(u"ｱ,亜\r\nｲ\r\nｘ,x\r\n,江\r\nｳ,\r\nｵ,尾\r\n"));
     EXPECT_EQ(list.readings, L({u"ｱ", u"ｵ"}));
     EXPECT_EQ(list.displays, L({u"亜", u"尾"}));
-    EXPECT_EQ(list.skippedLines, 3);
-}
+    EXPECT_EQ(list.skippedLines, 4);
+    EXPECT_EQ(WordListNotice(list, QStringLiteral("/x/list.txt")),
+              QStringLiteral("4 lines of list.txt were skipped: line 2 has no text, line 3 cannot be played (ｘ), "
+                             "line 4 has no reading, and 1 more."));
+    EXPECT_EQ(WordListNotice(ParseWordList(Utf8(u"ｱ,亜\r\n")), QStringLiteral("list.txt")), QString());
 
-TEST(WordList, CutAtTheLargestCount)
-{
-    QByteArray bytes;
-    for (int i = 0; i < kMaxWords + 5; ++i)
-        bytes += "a,b" + QByteArray::number(i) + "\r\n";
-    const WordList list = ParseWordList(bytes);
-    EXPECT_EQ(list.size(), kMaxWords);
-    EXPECT_EQ(list.displays.size(), kMaxWords);
-    EXPECT_EQ(list.displays.back(), QStringLiteral("b%1").arg(kMaxWords - 1));
-    EXPECT_TRUE(list.cut);
-
-    bytes.clear();
-    for (int i = 0; i < kMaxWords; ++i)
-        bytes += "a,b\r\n";
-    EXPECT_FALSE(ParseWordList(bytes).cut);
+    // Told once a file: loaded again, the same list says nothing.
+    WordListNotices notices;
+    EXPECT_FALSE(notices.once(list, QStringLiteral("/x/list.txt")).isEmpty());
+    EXPECT_EQ(notices.once(list, QStringLiteral("/x/list.txt")), QString());
+    EXPECT_FALSE(notices.once(list, QStringLiteral("/y/list.txt")).isEmpty());
 }
 
 TEST(WordList, FirstListThatOpensIsTaken)
@@ -115,8 +110,9 @@ TEST(WordList, FirstListThatOpensIsTaken)
     EXPECT_EQ(list.size(), 0);
 }
 
-// A list that is there but is no regular file is refused at once, with a
-// reason for the quiz to show, rather than waited on or passed over.
+// A list that is there but is no regular file, or far too large for a list,
+// is refused at once, with a reason for the quiz to show, rather than read,
+// waited on or passed over.
 TEST(WordList, OnlyARegularFileIsRead)
 {
     QTemporaryDir dir;
@@ -130,16 +126,28 @@ TEST(WordList, OnlyARegularFileIsRead)
     ASSERT_TRUE(list.open(QIODevice::WriteOnly));
     list.write(Utf8(u"ｻｶﾅ,魚\r\n"));
     list.close();
+    const QString huge = dir.filePath(QStringLiteral("huge.txt"));
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(17 << 20));
+    sparse.close();
 
     alarm(10);  // a reader that waits ends the test instead of hanging it
-    for (const QString& path : {fifo, folder}) {
+    const struct {
+        QString path;
+        QString reason;
+    } cases[] = {
+        {fifo, fifo + QStringLiteral(" is not a regular file")},
+        {folder, folder + QStringLiteral(" is not a regular file")},
+        {huge, QStringLiteral("Cannot read %1: the file is 17.0 MiB, larger than 16 MiB").arg(huge)},
+    };
+    for (const auto& [path, reason] : cases) {
         WordList words;
         QString from, why;
         QElapsedTimer timer;
         timer.start();
         EXPECT_FALSE(LoadWordList({path, good}, words, &from, &why));
         EXPECT_LT(timer.elapsed(), 1000);
-        EXPECT_EQ(why, path + QStringLiteral(" is not a regular file"));
+        EXPECT_EQ(why, reason);
         EXPECT_TRUE(from.isEmpty());
         EXPECT_EQ(words.size(), 0);
     }

@@ -1,6 +1,7 @@
 #include "ShippedData.h"
 #include "playback/PracticeSession.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -53,8 +54,14 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
         {{u"ｺｳｺｳ"_qs, u"高校"_qs}, 1, u"高校", u"", Verdict::Correct},  // the display text
         {{u"ｶｻ"_qs, u"傘"_qs}, 0, nullptr, nullptr, Verdict::Skipped},
     };
+    // As in the program: Qt frees what the history's own thread used only
+    // when an application object exists.
+    static int argc = 1;
+    static char name[] = "practice_session_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    HistoryStore history;
+    HistoryStore history(std::chrono::seconds(20));
     ASSERT_TRUE(history.open(dir.path()));
     const QDateTime start = QDateTime::fromSecsSinceEpoch(1'800'000'000);
     std::vector<PracticeWord> words;
@@ -85,6 +92,7 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
     EXPECT_EQ(session.phase(), PracticeSession::Phase::Finished);
     EXPECT_EQ(session.current(), nullptr);
     EXPECT_EQ(ScoreText(session), u"Score: 3 / 4 · time 1:20 · most often misread: あ"_qs);
+    ASSERT_TRUE(history.flush(std::chrono::seconds(20)));
     EXPECT_EQ(Stored(history.path(), u"SELECT replays FROM attempts ORDER BY id"_qs), (QList<int>{2, 0, 1, 0}));
     ASSERT_EQ(history.sessionScores().size(), 1u);
     EXPECT_EQ(history.sessionScores()[0].right, 3);
@@ -191,6 +199,7 @@ TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
     }
     EXPECT_TRUE(starter.history().isOn());
     // None of those sessions was answered: none is stored.
+    ASSERT_TRUE(starter.history().flush(std::chrono::seconds(20)));
     EXPECT_EQ(Stored(starter.history().path(), u"SELECT COUNT(*) FROM sessions"_qs), QList<int>{0});
 }
 

@@ -72,11 +72,21 @@ TEST(StudyWindow, StripsShowTargetShapesAndMarkTheDifferingPairs)
         }
     }
 
-    const std::vector<StripCell> word = WordStrip(mado);
-    ASSERT_EQ(word.size(), 2u);
-    EXPECT_EQ(word[1].label(), QStringLiteral("ﾄﾞ\nお"));
-    // A syllable's picture is where its sign ends: ﾏ shows the あ after the closure.
-    EXPECT_EQ(word[0].target->v, table[11].Frames.back().v);
+    // A syllable's picture is where its sign ends, but a bilabial shows its
+    // closure, as its label says (ﾊﾟ, ﾏ, ﾊﾞ all play the m-signs 11..15).
+    const std::vector<StripCell> word = WordStrip(Pattern(QStringLiteral("ﾊﾟﾐﾌﾞﾄﾞ")));
+    const struct {
+        const char* label;
+        const LipFrame& frame;
+    } cells[] = {{"ﾊﾟ\n閉じた口", table[11].Frames.front()},
+                 {"ﾐ\n閉じた口", table[12].Frames.front()},
+                 {"ﾌﾞ\n閉じた口", table[13].Frames.front()},
+                 {"ﾄﾞ\nお", table[20].Frames.back()}};
+    ASSERT_EQ(word.size(), std::size(cells));
+    for (size_t i = 0; i < word.size(); ++i) {
+        EXPECT_EQ(word[i].label(), QString::fromUtf8(cells[i].label));
+        EXPECT_EQ(word[i].target->v, cells[i].frame.v) << i;
+    }
 
     EXPECT_EQ(BasicShapeFrame(table, BasicShape::O)->v, table[5].Frames.back().v);
     EXPECT_EQ(BasicShapeFrame(table, BasicShape::Closed)->v, table[11].Frames.front().v);

@@ -269,9 +269,8 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString noData = QStringLiteral("Quiz data not loaded");
         QTest::newRow("missing") << QStringList() << noData;
-        QTest::newRow("reading not in kana")
-            << QStringList{QStringLiteral("sakana,魚")}
-            << QStringLiteral("Unsupported character(s) in the string");
+        // The list skips a word it cannot play, which leaves it empty.
+        QTest::newRow("reading not in kana") << QStringList{QStringLiteral("sakana,魚")} << noData;
     }
 
     void listsThatCannotBeUsed()

@@ -1,0 +1,68 @@
+#include "model/history/HistoryCsv.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace oralis::history {
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("oralis::History", text);
+}
+
+QString Field(QString text)
+{
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text[0]))
+        text.prepend(u'\'');
+    if (text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r'))
+        return u'"' + text.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+    return text;
+}
+
+}  // namespace
+
+QString VerdictWord(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Correct:
+        return Tr("correct");
+    case Verdict::Lookalike:
+        return Tr("looks the same");
+    case Verdict::Wrong:
+        return Tr("wrong");
+    case Verdict::Skipped:
+        break;
+    }
+    return Tr("skipped");
+}
+
+QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows)
+{
+    const QString lineEnd = QStringLiteral("\r\n");
+    QStringList header;
+    static const char* const kColumns[] = {
+        QT_TRANSLATE_NOOP("oralis::History", "date"),    QT_TRANSLATE_NOOP("oralis::History", "list"),
+        QT_TRANSLATE_NOOP("oralis::History", "word"),    QT_TRANSLATE_NOOP("oralis::History", "reading"),
+        QT_TRANSLATE_NOOP("oralis::History", "answer"),  QT_TRANSLATE_NOOP("oralis::History", "verdict"),
+        QT_TRANSLATE_NOOP("oralis::History", "replays"), QT_TRANSLATE_NOOP("oralis::History", "speed"),
+    };
+    for (const char* name : kColumns)
+        header << Field(Tr(name));
+    QString text = header.join(u',') + lineEnd;
+    for (const AttemptRow& r : rows) {
+        const QStringList fields = {r.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                    Field(r.list),
+                                    Field(r.word),
+                                    Field(r.reading),
+                                    Field(r.answer),
+                                    Field(VerdictWord(r.verdict)),
+                                    QString::number(r.replays),
+                                    Field(r.speed)};
+        text += fields.join(u',') + lineEnd;
+    }
+    return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+}  // namespace oralis::history
