@@ -84,7 +84,12 @@ void JudgeKanjiAnswer(benchmark::State& state, const QString& answer)
         }
         benchmark::DoNotOptimize(VerdictText(*verdict, word, answer));
         benchmark::DoNotOptimize(DiffText(*verdict));
+        state.SetLabel(VerdictCode(verdict->kind).toStdString());
     }
+    // What the verdict was judged against, so that a figure from an empty
+    // index or a missing dictionary shows itself.
+    state.counters["indexed"] = data.lookalikes ? data.lookalikes->size() : 0;
+    state.counters["mecab"] = mecab.unavailable() ? 0 : 1;
 }
 
 void BM_JudgeLookalikeKanji(benchmark::State& state)
