@@ -11,6 +11,8 @@ packages=(
   libmecab-dev mecab mecab-ipadic-utf8
   fonts-noto-cjk fonts-liberation2
   xvfb xauth x11-utils imagemagick
+  # A real window manager, for the test that windows open beside the main window.
+  openbox
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   ibus ibus-mozc dbus-x11 xdotool procps util-linux

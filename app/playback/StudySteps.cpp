@@ -1,5 +1,7 @@
 #include "playback/StudySteps.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -27,9 +29,9 @@ constexpr int16_t kLargestPresetBase = 1000;
 }  // namespace
 
 const std::array<SpeedPreset, 3> kSpeedPresets{{
-    {u"ゆっくり", 5.0},
-    {u"ふつう", 6.5},
-    {u"はやい", 9.0},
+    {QT_TRANSLATE_NOOP("oralis::SpeedPreset", "ゆっくり"), 5.0},
+    {QT_TRANSLATE_NOOP("oralis::SpeedPreset", "ふつう"), 6.5},
+    {QT_TRANSLATE_NOOP("oralis::SpeedPreset", "はやい"), 9.0},
 }};
 
 StepCursor::StepCursor(LipPattern pattern) : pattern_(std::move(pattern))

@@ -89,7 +89,7 @@ QString StepCaptionHtml(const StepCursor& cursor, const SignTable& table, const 
 std::optional<int> OutlinedShape(const StepCursor& cursor);
 
 struct SpeedPreset {
-    const char16_t* caption;
+    const char* caption;  // UTF-8, to be translated in the context "oralis::SpeedPreset"
     double moraePerSecond;
 };
 // "ゆっくり", "ふつう", "はやい".

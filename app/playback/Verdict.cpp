@@ -42,7 +42,7 @@ AnswerVerdict JudgeAnswer(const LipPattern& word, const QString& display, const 
     if (!answerReading.isEmpty())
         v.answer = PatternOfReading(answerReading, table, word.plan);
     if (v.answer)
-        v.alignment = AlignPatterns(word, *v.answer);
+        v.alignment = AlignPatterns(word, *v.answer, PairedBy::Reading);
 
     // Kana typed as it is spelled (それは, なにですか) is read as it is spoken.
     const auto sameSpoken = [&] {

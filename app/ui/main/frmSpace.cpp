@@ -5,6 +5,7 @@
 #include "model/ProgramState.h"
 #include "playback/RendererShape.h"
 #include "playback/ViewControl.h"
+#include "ui/BesideMain.h"
 #include "ui/Common.h"
 #include "ui/NumberLineEdit.h"
 #include "ui/Progress.h"
@@ -35,6 +36,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <cstdio>
 #include <map>
@@ -87,6 +89,7 @@ frmSpace::frmSpace(const LipExports* lip, const QString& tablePath, QWidget* par
     BuildWidgets();
     BuildMenus();
     PaintFormBackground(this, 1, QStringLiteral("B"));
+    PlaceMainWindow(*this);
     StartUp(tablePath.isEmpty() ? StartupTablePath(ProgramFolder(), UserDataFolder()) : tablePath);
 }
 
@@ -162,6 +165,16 @@ void frmSpace::BuildWidgets()
     Text1->setText(QStringLiteral("500"));
     named(Text1, "Text1", NamedFont(kTextFont));
     PlaceTwips(Text1, 6360, 1080, 495, 375);
+    // Wide enough for four digits (the fastest preset writes 1000; from 8000
+    // on no speed makes a step): the box grows to the left, its caption with it.
+    const int frame = Text1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Text1);
+    constexpr int kInnerMargin = 2;  // QLineEdit's own, each side of the text
+    const int needed = Text1->fontMetrics().horizontalAdvance(QStringLiteral("8888")) + 2 * (frame + kInnerMargin)
+        + Text1->fontMetrics().averageCharWidth();
+    if (const int grow = needed - Text1->width(); grow > 0) {
+        Text1->setGeometry(Text1->geometry().adjusted(-grow, 0, 0, 0));
+        Label4->move(Label4->pos() - QPoint(grow, 0));
+    }
 
     Label3 = new QLabel(QStringLiteral("%"), client);
     named(Label3, "Label3", NamedFont(kUnitFont));
@@ -403,6 +416,9 @@ void frmSpace::ShowWord(const QString& text, const QString& reading)
 {
     InputArea->showWord(text);
     FuriganaTxt->setText(reading);
+    // Playback, which follows, holds the event loop: the word is painted now.
+    InputArea->repaint();
+    FuriganaTxt->repaint();
 }
 
 void frmSpace::SetSpeedText(const QString& speed)
@@ -413,6 +429,11 @@ void frmSpace::SetSpeedText(const QString& speed)
 QSizeF frmSpace::PictureSize() const
 {
     return QSizeF(picSpace->size()) * picSpace->devicePixelRatioF();
+}
+
+QRect frmSpace::PictureOnScreen() const
+{
+    return QRect(picSpace->mapToGlobal(QPoint(0, 0)), picSpace->size());
 }
 
 void frmSpace::OpenLipTable()
@@ -498,7 +519,8 @@ void frmSpace::Option1_Click(int index)
 
 bool frmSpace::MayExit()
 {
-    return (!Program().signTable.UnsavedChanges || ConfirmDiscard(this)) && WordListsMayClose(*this);
+    return MayEndPractice(*this) && (!Program().signTable.UnsavedChanges || ConfirmDiscard(this))
+        && WordListsMayClose(*this);
 }
 
 void frmSpace::mnuExit_Click()
