@@ -1,0 +1,173 @@
+#include "history_support.h"
+#include "model/History.h"
+#include "model/HistoryPlace.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace oralis;
+using namespace oralis::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Kind = HistoryNotice::Kind;
+
+TEST(HistoryPlace, TheSettingNamesAFileOrAServerAndNeverAPassword)
+{
+    const struct {
+        const char* setting;
+        const char* connection;  // what the connection string ends with; empty: the SQLite file
+        const char* problem;     // a word of the reason it is refused
+    } cases[] = {
+        {"  ", "", ""},
+        {"oralis", " application_name=oralis service=oralis", ""},
+        {"host=db.school dbname=oralis user=teacher", " application_name=oralis host=db.school dbname=oralis user=teacher",
+         ""},
+        {"host = '/run/my pg'  dbname=x", "application_name=oralis host='/run/my pg' dbname=x", ""},
+        {"application_name='Room 3\\'s' host=db", "tcp_user_timeout=10000 application_name='Room 3\\'s' host=db", ""},
+        {"postgresql://teacher@db.school:5433/oralis?sslmode=require",
+         " host=db.school port=5433 user=teacher dbname=oralis sslmode=require", ""},
+        {"host=db password=secret", "", "password"},
+        {"postgresql://teacher:secret@db/oralis", "", "password"},
+        {"host='unclosed", "", "cannot be read"},
+        {"my service", "", "neither"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        const HistoryPlace place = HistoryPlaceFrom(QString::fromUtf8(c.setting), u"/data/oralis"_qs);
+        EXPECT_EQ(place.folder, u"/data/oralis"_qs);
+        EXPECT_EQ(place.onServer(), *c.connection != '\0');
+        EXPECT_EQ(place.connection.right(int(qstrlen(c.connection))), QString::fromUtf8(c.connection))
+            << place.connection.toStdString();
+        EXPECT_TRUE(place.problem.contains(QString::fromUtf8(c.problem))) << place.problem.toStdString();
+        EXPECT_EQ(place.problem.isEmpty(), *c.problem == '\0');
+        // Oralis's timeouts, unless the setting gives its own.
+        EXPECT_EQ(place.connection.startsWith(u"connect_timeout=3 "_qs), place.onServer());
+    }
+    const HistoryPlace own = HistoryPlaceFrom(u"host=db connect_timeout=10"_qs, QString());
+    EXPECT_FALSE(own.connection.contains(u"connect_timeout=3"_qs)) << own.connection.toStdString();
+}
+
+class HistoryServer : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { MakeApplication(); }
+    void SetUp() override
+    {
+        if (ServerForTests().isEmpty())
+            GTEST_SKIP() << kSkipped;
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    }
+
+    QTemporaryDir dir;
+    QTemporaryDir config;
+};
+
+// The throw-away server script, as the test suite's fixture runs it.
+QString ServerScript(const QStringList& args)
+{
+    QProcess script;
+    script.start(QStringLiteral(PG_SERVER_SCRIPT), args);
+    if (!script.waitForFinished(120000) || script.exitCode() != 0)
+        ADD_FAILURE() << args.join(u' ').toStdString() << ": " << script.readAllStandardError().toStdString();
+    return QString::fromUtf8(script.readAllStandardOutput()).trimmed();
+}
+
+Attempt Answer(const QString& reading)
+{
+    Attempt a;
+    a.at = QDateTime::currentDateTimeUtc();
+    a.list = u"l"_qs;
+    a.reading = a.display = a.answer = reading;
+    a.verdict = Verdict::Correct;
+    a.syllables = {{BasicShape::A, BasicShape::A, true}};
+    return a;
+}
+
+// The server of the class goes away in the middle of a session and comes
+// back: practice goes on, the learner is told once, and every answer is on
+// the server once, in order.
+TEST_F(HistoryServer, StoppedMidSessionEveryAnswerArrivesOnce)
+{
+    // A server of this test's own, to stop and start; nobody (who runs it
+    // under root) must be able to enter the folder.
+    QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeGroup | QFile::ExeOther);
+    struct OwnServer {
+        QString folder;
+        ~OwnServer() { ServerScript({u"destroy"_qs, folder}); }
+    } pg{dir.filePath(u"pg"_qs)};
+    const QString server = ServerScript({u"init"_qs, pg.folder});
+    ASSERT_FALSE(server.isEmpty());
+
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(HistoryPlaceFrom(server, dir.filePath(u"data"_qs)))) << store.reason().toStdString();
+    const int session = store.startSession(u"l"_qs, QDateTime::currentDateTimeUtc());
+    QStringList readings;
+    const auto answer = [&](int n) {
+        readings << u"ｱ%1"_qs.arg(n);
+        const auto before = std::chrono::steady_clock::now();
+        EXPECT_TRUE(store.record(session, Answer(readings.back())));
+        EXPECT_LT(std::chrono::steady_clock::now() - before, 100ms);
+    };
+    for (int i = 0; i < 3; ++i)
+        answer(i);
+    ASSERT_TRUE(store.flush(kLong));
+
+    ServerScript({u"stop"_qs, pg.folder});
+    for (int i = 3; i < 6; ++i)
+        answer(i);
+    const HistoryNotice local = NextNotice(store);
+    EXPECT_EQ(local.kind, Kind::KeptLocally);
+    EXPECT_TRUE(local.message.contains(u"cannot be reached"_qs)) << local.message.toStdString();
+    answer(6);
+    EXPECT_FALSE(store.flush(200ms));
+    EXPECT_EQ(store.waiting(), 4);
+    EXPECT_TRUE(store.isOn());
+    EXPECT_TRUE(store.takeNotice().isEmpty());  // told once
+
+    ServerScript({u"start"_qs, pg.folder});
+    ASSERT_TRUE(store.flush(kLong)) << store.waiting();
+    EXPECT_EQ(store.takeNotice().kind, Kind::Stored);
+    EXPECT_EQ(ServerRows(u"SELECT reading FROM attempts ORDER BY id"_qs, QString(), server), readings);
+    EXPECT_EQ(store.cards().size(), 7u);
+}
+
+// A server that turns the login down, or holds the history of a newer
+// version, is told of and left as it is; the answers wait on the computer.
+TEST_F(HistoryServer, RefusedLoginOrNewerHistoryKeepsAnswersLocally)
+{
+    const struct {
+        const char* extra;  // added to the connection string
+        const char* prepare;
+        const char* message;
+        const char* tables;  // the server's tables afterwards
+    } cases[] = {
+        {" user=no_such_role", "", "refused the login", ""},
+        {"", "CREATE TABLE oralis_schema (version INTEGER NOT NULL); INSERT INTO oralis_schema VALUES (99)",
+         "newer version", "oralis_schema"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const ServerDatabase db;
+        for (const QString& statement : QString::fromLatin1(c.prepare).split(u';', Qt::SkipEmptyParts))
+            ServerRows(statement, db.name);
+        QTemporaryDir local;
+        HistoryStore store(kLong);
+        EXPECT_TRUE(store.open(HistoryPlaceFrom(db.setting() + QLatin1String(c.extra), local.path())));
+        const HistoryNotice notice = NextNotice(store);
+        EXPECT_EQ(notice.kind, Kind::KeptLocally);
+        EXPECT_TRUE(notice.message.contains(QLatin1String(c.message))) << notice.message.toStdString();
+        const int session = store.startSession(u"l"_qs, QDateTime::currentDateTimeUtc());
+        EXPECT_GT(session, 0);
+        EXPECT_TRUE(store.record(session, Answer(u"ｱ"_qs)));
+        EXPECT_FALSE(store.flush(300ms));
+        EXPECT_EQ(store.waiting(), 2);  // the session and its answer
+        EXPECT_EQ(ServerRows(u"SELECT table_name FROM information_schema.tables WHERE table_schema = 'public'"_qs,
+                             db.name)
+                      .join(u','),
+                  QLatin1String(c.tables));
+    }
+}
+
+}  // namespace
