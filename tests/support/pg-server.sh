@@ -16,7 +16,9 @@ if [ $# -ne 2 ]; then
   exit 2
 fi
 command=$1
-dir=$2
+dir=$(realpath -m "$2")
+# The server's user may not be able to enter the folder this was started in.
+cd /
 data=$dir/data
 port=5432
 
