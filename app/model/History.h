@@ -164,6 +164,9 @@ public:
     // break, or more than kMaxLearnerName characters.
     bool setLearner(const QString& name, QString* whyNot = nullptr);
     static constexpr int kMaxLearnerName = 40;
+    // The reads show `name`'s history from now on, without choosing them for
+    // practice on this computer: a teacher looking at one of the class.
+    void showLearner(const QString& name) { chosen_ = name; }
 
     // A new session of the learner over `list`, started at `at`: the
     // learner's number for it (their previous session's plus one), or 0 when

@@ -24,12 +24,12 @@ constexpr int kConfusionsShown = 5;
 
 }  // namespace
 
-void OpenProgress(LearnerHost& host)
+void OpenProgress(LearnerHost& host, const QString& learner)
 {
     auto* progress = host.HostWindow().findChild<frmProgress*>(QString(), Qt::FindDirectChildrenOnly);
     if (!progress)
         progress = new frmProgress(&host.HostWindow());
-    progress->Refresh();
+    progress->Refresh(learner);
     progress->show();
     progress->raise();
     progress->activateWindow();
@@ -63,12 +63,15 @@ frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Window)
     ConfusionLbl->setObjectName(QStringLiteral("ConfusionLbl"));
 }
 
-void frmProgress::Refresh()
+void frmProgress::Refresh(const QString& learner)
 {
     // A connection of its own, opened for each look: the practice window may
     // be writing through another at the same time.
     HistoryStore history;
     history.open();
+    if (!learner.isEmpty())
+        history.showLearner(learner);
+    setWindowTitle(learner.isEmpty() ? QStringLiteral("成績") : QStringLiteral("成績: %1").arg(learner));
     const std::vector<SessionScore> scores = history.sessionScores();
 
     const bool none = scores.empty();
@@ -77,7 +80,7 @@ void frmProgress::Refresh()
     ShapeLbl->setVisible(!none);
     ConfusionLbl->setVisible(!none);
     if (none) {
-        NoHistoryLbl->setText(history.isOn()
+        NoHistoryLbl->setText(history.reason().isEmpty()
                                   ? QStringLiteral("No practice history yet: every word answered in the "
                                                    "answer practice (ツール → 解答練習) is kept and shown here.")
                                   : history.reason());

@@ -17,8 +17,9 @@ class frmProgress : public QWidget {
 public:
     explicit frmProgress(QWidget* parent = nullptr);
 
-    // Reads the history again (from the user's data folder).
-    void Refresh();
+    // Reads the history again (from the user's data folder), of `learner`
+    // when one is named.
+    void Refresh(const QString& learner = QString());
 
     QLabel* NoHistoryLbl = nullptr;
     QChartView* ScoreChart = nullptr;
@@ -26,7 +27,8 @@ public:
     QLabel* ConfusionLbl = nullptr;
 };
 
-// Opens the progress view with what the history holds now.
-void OpenProgress(LearnerHost& host);
+// Opens the progress view with what the history holds now, of `learner`
+// when one is named (the teacher's overview does).
+void OpenProgress(LearnerHost& host, const QString& learner = QString());
 
 }  // namespace oralis
