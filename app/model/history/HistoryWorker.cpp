@@ -72,7 +72,10 @@ void Worker::post(Job job)
             ++handedOver_;
         if (job.kind == Job::Kind::Open) {
             opening_ = true;
-            state_.phase = Phase::Opening;
+            // Answers of a server that was away stay local until it answers:
+            // the reads meanwhile need not wait for the connection.
+            if (state_.phase != Phase::Local)
+                state_.phase = Phase::Opening;
         }
         jobs_.push_back(std::move(job));
     }
@@ -256,6 +259,9 @@ bool Worker::tryOpen()
     switch (outcome) {
     case Outcome::Done: {
         toldOff_.clear();
+        // Back with nothing that waited: a later failure is news again.
+        if (writes_.empty() && queued_ == 0)
+            toldLocal_ = toldWaiting_ = false;
         HistoryNotice ignored;
         std::vector<LearnerStanding> learners = db_->learners(&ignored);
         std::lock_guard lock(mutex_);
