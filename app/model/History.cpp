@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QUuid>
 #include <algorithm>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace oralis {
@@ -24,6 +26,41 @@ using history::Write;
 QString NewId()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// Threads ending workers whose store is gone while they were still busy
+// (trying a server that does not answer, for as long as the connect timeout):
+// the window that closed need not wait for them, and the application, as it
+// ends, does, so that what they keep reaches the local queue.
+std::mutex gRetiredMutex;
+std::vector<std::thread>* gRetired = nullptr;
+
+void EndRetired()
+{
+    std::vector<std::thread> retired;
+    {
+        std::lock_guard lock(gRetiredMutex);
+        if (gRetired)
+            retired.swap(*gRetired);
+    }
+    for (std::thread& t : retired)
+        t.join();
+}
+
+// Ends `worker`, waiting for it at most `patience` on this thread.
+void Retire(std::unique_ptr<Worker> worker, std::chrono::milliseconds patience)
+{
+    if (!worker)
+        return;
+    worker->stop();
+    if (worker->waitEnded(Worker::Clock::now() + patience) || !QCoreApplication::instance())
+        return;
+    std::lock_guard lock(gRetiredMutex);
+    if (!gRetired) {
+        gRetired = new std::vector<std::thread>;
+        qAddPostRoutine(EndRetired);
+    }
+    gRetired->emplace_back([worker = std::move(worker)]() mutable { worker.reset(); });
 }
 
 }  // namespace
@@ -55,7 +92,10 @@ HistoryStore::HistoryStore(std::chrono::milliseconds patience)
 {
 }
 
-HistoryStore::~HistoryStore() = default;
+HistoryStore::~HistoryStore()
+{
+    Retire(std::move(worker_), patience_);
+}
 
 bool HistoryStore::open(const QString& folder)
 {
@@ -64,7 +104,7 @@ bool HistoryStore::open(const QString& folder)
 
 bool HistoryStore::open(const HistoryPlace& place)
 {
-    worker_.reset();
+    Retire(std::move(worker_), patience_);
     sessionIds_.clear();
     lastSession_.clear();
     remembered_ = place.onServer()

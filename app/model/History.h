@@ -112,7 +112,9 @@ public:
     // must see every answer give more than a window may).
     explicit HistoryStore(std::chrono::milliseconds patience = kHistoryPatience);
     // Keeps answers still waiting in the local queue, for the next program
-    // that opens this history to store.
+    // that opens this history to store. Waits at most the patience: a thread
+    // still trying a server then ends on its own, and the application waits
+    // for it as it ends.
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;

@@ -36,12 +36,26 @@ Worker::Worker(HistoryPlace place)
 
 Worker::~Worker()
 {
+    stop();
+    thread_.join();
+}
+
+void Worker::stop()
+{
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
+        // Whoever the notices were for may be gone before the thread is.
+        noticeContext_ = nullptr;
+        noticeHandler_ = nullptr;
     }
     changed_.notify_all();
-    thread_.join();
+}
+
+bool Worker::waitEnded(Clock::time_point deadline) const
+{
+    std::unique_lock lock(mutex_);
+    return changed_.wait_until(lock, deadline, [this] { return ended_; });
 }
 
 int Worker::State::nextSession(const QString& learner) const
@@ -205,6 +219,11 @@ void Worker::run()
     lastTries();
     queue_.reset();
     db_.reset();
+    {
+        std::lock_guard lock(mutex_);
+        ended_ = true;
+    }
+    changed_.notify_all();
 }
 
 void Worker::handle(Job& job)
@@ -329,6 +348,12 @@ void Worker::drain()
 bool Worker::sendQueued()
 {
     while (queue_->isOpen() && queued_ > 0) {
+        // A long backlog is left for the next program once this one is asked to end.
+        {
+            std::lock_guard lock(mutex_);
+            if (stopping_)
+                return false;
+        }
         const std::optional<Write> next = queue_->oldest(key_);
         if (!next) {
             // Sent meanwhile by another program of the user, or unreadable:

@@ -62,8 +62,12 @@ public:
     // Starts the thread, which opens the history at `place` in it.
     explicit Worker(HistoryPlace place);
     // Lets the thread finish what it was handed, keeps what the history has
-    // not taken in the local queue, then ends it.
+    // not taken in the local queue, then ends it: stop() and waits for it.
     ~Worker();
+    // Asks the thread to end once it has done so; tells nobody after that.
+    void stop();
+    // Waits until the thread has ended, at most until `deadline`; true if it has.
+    bool waitEnded(Clock::time_point deadline) const;
     Worker(const Worker&) = delete;
     Worker& operator=(const Worker&) = delete;
 
@@ -153,6 +157,7 @@ private:
     mutable std::condition_variable changed_;
     std::deque<Job> jobs_;
     bool stopping_ = false;
+    bool ended_ = false;
     bool opening_ = true;
     int handedOver_ = 0;  // writes posted and neither stored, queued nor dropped
     int queued_ = 0;      // writes the local queue keeps for this history

@@ -3,8 +3,12 @@
 #include "model/HistoryPlace.h"
 
 #include <QFile>
+#include <arpa/inet.h>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace oralis;
 using namespace oralis::testing;
@@ -140,6 +144,53 @@ TEST_F(HistoryServer, StoppedMidSessionEveryAnswerArrivesOnce)
     EXPECT_EQ(store.takeNotice().kind, Kind::Stored);
     EXPECT_EQ(ServerRows(u"SELECT reading FROM attempts ORDER BY id"_qs, QString(), server), readings);
     EXPECT_EQ(store.cards().size(), 7u);
+}
+
+// A server that takes the connection and never answers, as one switched off
+// behind a router may look: the window waits neither for the connection nor
+// for the store to end, and the answers reach the local queue when the
+// connection gives up.
+TEST(HistoryServerAway, ClosingTheStoreDoesNotWaitForTheConnection)
+{
+    MakeApplication();
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    QTemporaryDir dir;
+    const auto before = std::chrono::steady_clock::now();
+    {
+        HistoryStore store;  // the window's patience
+        store.open(HistoryPlaceFrom(
+            u"host=127.0.0.1 port=%1 dbname=oralis user=oralis connect_timeout=2"_qs.arg(ntohs(address.sin_port)),
+            dir.path()));
+        const int session = store.startSession(u"l"_qs, QDateTime::currentDateTimeUtc());
+        EXPECT_TRUE(store.record(session, Answer(u"ｱ"_qs)));
+        EXPECT_TRUE(store.cards().empty());
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 1s);
+
+    QSqlDatabase queue = QSqlDatabase::addDatabase(u"QSQLITE"_qs, u"queue"_qs);
+    queue.setDatabaseName(dir.filePath(u"history-queue.sqlite"_qs));
+    QStringList kept;
+    for (const auto deadline = before + kLong; kept != QStringList{u"2"_qs} && std::chrono::steady_clock::now() < deadline;) {
+        std::this_thread::sleep_for(100ms);
+        // Looked at once the store's thread has made it.
+        if (QFile::exists(queue.databaseName()) && queue.open()) {
+            QSqlQuery count(queue);
+            if (count.exec(u"SELECT COUNT(*) FROM waiting"_qs) && count.next())
+                kept = QStringList{count.value(0).toString()};
+        }
+        queue.close();
+    }
+    EXPECT_EQ(kept, QStringList{u"2"_qs});  // the session and its answer
+    queue = QSqlDatabase();
+    QSqlDatabase::removeDatabase(u"queue"_qs);
+    ::close(listener);
 }
 
 // A server that turns the login down, or holds the history of a newer
