@@ -6,6 +6,9 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
   libqt6sql6-sqlite
+  # A class's history on a server: Qt's PostgreSQL driver; the tests start a
+  # throw-away server of Debian's own.
+  libqt6sql6-psql postgresql
   # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev does not pull in.
   qt6-charts-dev libqt6opengl6-dev
   libmecab-dev mecab mecab-ipadic-utf8

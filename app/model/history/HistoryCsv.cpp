@@ -38,10 +38,12 @@ QString VerdictWord(Verdict verdict)
     return Tr("skipped");
 }
 
-QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows)
+QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows, bool withLearner)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     QStringList header;
+    if (withLearner)
+        header << Field(Tr("learner"));
     static const char* const kColumns[] = {
         QT_TRANSLATE_NOOP("oralis::History", "date"),    QT_TRANSLATE_NOOP("oralis::History", "list"),
         QT_TRANSLATE_NOOP("oralis::History", "word"),    QT_TRANSLATE_NOOP("oralis::History", "reading"),
@@ -52,7 +54,7 @@ QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows)
         header << Field(Tr(name));
     QString text = header.join(u',') + lineEnd;
     for (const AttemptRow& r : rows) {
-        const QStringList fields = {r.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+        QStringList fields = {r.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                     Field(r.list),
                                     Field(r.word),
                                     Field(r.reading),
@@ -60,6 +62,8 @@ QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows)
                                     Field(VerdictWord(r.verdict)),
                                     QString::number(r.replays),
                                     Field(r.speed)};
+        if (withLearner)
+            fields.prepend(Field(r.learner));
         text += fields.join(u',') + lineEnd;
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();

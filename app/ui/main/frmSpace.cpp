@@ -1,6 +1,7 @@
 #include "ui/main/frmSpace.h"
 
 #include "model/DataPlaces.h"
+#include "model/HistoryPlace.h"
 #include "model/LipTableFile.h"
 #include "model/ProgramState.h"
 #include "playback/RendererShape.h"
@@ -20,6 +21,7 @@
 #include "ui/practice/frmPractice.h"
 #include "ui/practice/frmProgress.h"
 #include "ui/study/frmStudy.h"
+#include "ui/teacher/frmTeacher.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -225,6 +227,9 @@ void frmSpace::BuildMenus()
     item(tools, "mnuProgress", QStringLiteral("成績"), [this] { OpenProgress(*this); });
     item(tools, "mnuStudy", QStringLiteral("学習"), [this] { OpenStudy(*this); });
     item(tools, "mnuWordLists", tr("単語リスト編集"), [this] { OpenWordLists(*this); });
+    // Only a class's history on a server has a class to look over.
+    item(tools, "mnuTeacher", tr("教師用"), [this] { OpenTeacher(*this); })
+        ->setVisible(ConfiguredHistoryPlace().onServer());
 
     QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
     item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });

@@ -42,12 +42,12 @@ frmProgress* ProgressOf(LearnerHost& host)
 
 }  // namespace
 
-void OpenProgress(LearnerHost& host)
+void OpenProgress(LearnerHost& host, const QString& learner)
 {
     frmProgress* progress = ProgressOf(host);
     if (!progress)
         progress = new frmProgress(&host.HostWindow());
-    progress->Refresh();
+    progress->Refresh(learner);
     ShowBeside(*progress, host.HostWindow(), host.PictureOnScreen());
 }
 
@@ -94,12 +94,15 @@ frmProgress::frmProgress(QWidget* parent)
     GrowFonts();
 }
 
-void frmProgress::Refresh()
+void frmProgress::Refresh(const QString& learner)
 {
     // A connection of its own, opened for each look: the practice window may
     // be writing through another at the same time.
     HistoryStore history;
     history.open();
+    if (!learner.isEmpty())
+        history.showLearner(learner);
+    setWindowTitle(learner.isEmpty() ? QStringLiteral("成績") : QStringLiteral("成績: %1").arg(learner));
     points_ = ProgressPoints(history.sessionScores());
 
     const bool none = points_.empty();
@@ -107,7 +110,7 @@ void frmProgress::Refresh()
         w->setVisible(!none);
     NoHistoryLbl->setVisible(none);
     if (none) {
-        NoHistoryLbl->setText(history.isOn()
+        NoHistoryLbl->setText(history.reason().isEmpty()
                                   ? QStringLiteral("No practice history yet: every word answered in the "
                                                    "answer practice (ツール → 解答練習) is kept and shown here.")
                                   : history.reason());

@@ -22,8 +22,9 @@ class frmProgress : public QWidget {
 public:
     explicit frmProgress(QWidget* parent = nullptr);
 
-    // Reads the history again (from the user's data folder).
-    void Refresh();
+    // Reads the history again (from the user's data folder), of `learner`
+    // when one is named.
+    void Refresh(const QString& learner = QString());
 
     QLabel* NoHistoryLbl = nullptr;
     QChartView* ScoreChart = nullptr;
@@ -44,8 +45,9 @@ private:
     QFont textFont_;
 };
 
-// Opens the progress view with what the history holds now.
-void OpenProgress(LearnerHost& host);
+// Opens the progress view with what the history holds now, of `learner`
+// when one is named (the teacher's overview does).
+void OpenProgress(LearnerHost& host, const QString& learner = QString());
 
 // Reads the history again into the progress view, when it is open.
 void RefreshOpenProgress(LearnerHost& host);

@@ -284,7 +284,7 @@ private slots:
             {"FileMenus", u"ファイル(&F)", {{"mnuOpen", u"Open"}, {"mnuExit", u"終了"}}},
             {"ToolMenus", u"ツール(&T)",
              {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}, {"mnuAnswerQuiz", u"解答練習"}, {"mnuProgress", u"成績"},
-              {"mnuStudy", u"学習"}, {"mnuWordLists", u"単語リスト編集"}}},
+              {"mnuStudy", u"学習"}, {"mnuWordLists", u"単語リスト編集"}, {"mnuTeacher", u"教師用"}}},
             {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}}},
         };
         const QList<QAction*> bar = w->menuBar()->actions();
