@@ -1,11 +1,28 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: model tests without a
-# display, window and GL tests under Xvfb with software OpenGL, then the model
-# tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# display (the history's against both SQLite and PostgreSQL), window and GL
+# tests under Xvfb with software OpenGL, then the model tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
+
+# The history tests run against a throw-away PostgreSQL server as well as the
+# SQLite file: a ctest fixture of each build starts one (tests/support/
+# pg-server.sh, in /tmp/oralis-pg-<tag of the build folder>) and hands it to
+# them in ORALIS_TEST_PG, and removes it after the last of them. A run stopped
+# midway removes what it left running here.
+stop_test_servers() {
+  for build in build build-asan; do
+    local folder
+    folder=/tmp/oralis-pg-$(printf %s "$PWD/$build" | md5sum | cut -c1-12)
+    if [ -d "$folder" ]; then
+      tests/support/pg-server.sh destroy "$folder" || true
+    fi
+  done
+}
+trap stop_test_servers EXIT
 
 jobs=$(nproc)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

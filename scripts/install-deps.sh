@@ -6,11 +6,16 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libglu1-mesa-dev libx11-dev libgl1-mesa-dri
   libqt6sql6-sqlite
+  # A class's history on a server: Qt's PostgreSQL driver; the tests start a
+  # throw-away server of Debian's own.
+  libqt6sql6-psql postgresql
   # Qt Charts' CMake files need Qt OpenGL's, which qt6-charts-dev does not pull in.
   qt6-charts-dev libqt6opengl6-dev
   libmecab-dev mecab mecab-ipadic-utf8
   fonts-noto-cjk fonts-liberation2
   xvfb xauth x11-utils imagemagick
+  # A real window manager, for the test that windows open beside the main window.
+  openbox
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   ibus ibus-mozc dbus-x11 xdotool procps util-linux

@@ -5,8 +5,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
+#include <QMetaObject>
+#include <QSettings>
+#include <QUuid>
 #include <algorithm>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace oralis {
@@ -17,6 +21,47 @@ constexpr const char* kVerdictCodes[] = {"correct", "lookalike", "wrong", "skipp
 
 using history::Database;
 using history::Worker;
+using history::Write;
+
+QString NewId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// Threads ending workers whose store is gone while they were still busy
+// (trying a server that does not answer, for as long as the connect timeout):
+// the window that closed need not wait for them, and the application, as it
+// ends, does, so that what they keep reaches the local queue.
+std::mutex gRetiredMutex;
+std::vector<std::thread>* gRetired = nullptr;
+
+void EndRetired()
+{
+    std::vector<std::thread> retired;
+    {
+        std::lock_guard lock(gRetiredMutex);
+        if (gRetired)
+            retired.swap(*gRetired);
+    }
+    for (std::thread& t : retired)
+        t.join();
+}
+
+// Ends `worker`, waiting for it at most `patience` on this thread.
+void Retire(std::unique_ptr<Worker> worker, std::chrono::milliseconds patience)
+{
+    if (!worker)
+        return;
+    worker->stop();
+    if (worker->waitEnded(Worker::Clock::now() + patience) || !QCoreApplication::instance())
+        return;
+    std::lock_guard lock(gRetiredMutex);
+    if (!gRetired) {
+        gRetired = new std::vector<std::thread>;
+        qAddPostRoutine(EndRetired);
+    }
+    gRetired->emplace_back([worker = std::move(worker)]() mutable { worker.reset(); });
+}
 
 }  // namespace
 
@@ -47,17 +92,25 @@ HistoryStore::HistoryStore(std::chrono::milliseconds patience)
 {
 }
 
-HistoryStore::~HistoryStore() = default;
+HistoryStore::~HistoryStore()
+{
+    Retire(std::move(worker_), patience_);
+}
 
 bool HistoryStore::open(const QString& folder)
 {
-    const QString dir = folder.isEmpty()
-        ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/oralis")
-        : folder;
-    worker_.reset();
-    started_.clear();
+    return open(folder.isEmpty() ? ConfiguredHistoryPlace() : LocalHistoryPlace(folder));
+}
+
+bool HistoryStore::open(const HistoryPlace& place)
+{
+    Retire(std::move(worker_), patience_);
+    sessionIds_.clear();
     lastSession_.clear();
-    worker_ = std::make_unique<Worker>(dir, QDir(dir).filePath(kHistoryFileName));
+    remembered_ = place.onServer()
+        ? QSettings(UserSettingsFile(), QSettings::IniFormat).value(kHistoryLearnerSetting).toString()
+        : QString();
+    worker_ = std::make_unique<Worker>(place);
     worker_->setNoticeHandler(noticeContext_, noticeHandler_);
     worker_->waitOpened(Worker::Clock::now() + patience_);
     return isOn();
@@ -68,9 +121,14 @@ bool HistoryStore::isOn() const
     return worker_ && worker_->state().phase != Worker::Phase::Off;
 }
 
+bool HistoryStore::onServer() const
+{
+    return worker_ && worker_->place().onServer();
+}
+
 QString HistoryStore::path() const
 {
-    return worker_ ? worker_->path() : QString();
+    return worker_ && !onServer() ? worker_->name() : QString();
 }
 
 QString HistoryStore::reason() const
@@ -112,8 +170,8 @@ QStringList HistoryStore::learners() const
             names << l.name;
     }
     const QString current = learner();
-    if (!names.contains(current))
-        names.prepend(current);
+    names.removeAll(current);
+    names.prepend(current);
     return names;
 }
 
@@ -121,6 +179,8 @@ QString HistoryStore::learner() const
 {
     if (!chosen_.isEmpty())
         return chosen_;
+    if (onServer())
+        return remembered_.isEmpty() ? history::LoginName() : remembered_;
     if (worker_) {
         const Worker::State state = worker_->state();
         if (!state.learners.empty())
@@ -142,6 +202,10 @@ bool HistoryStore::setLearner(const QString& name, QString* whyNot)
     if (std::any_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
         return Refuse(whyNot, QCoreApplication::translate("oralis::History", "A learner's name is one line."));
     chosen_ = trimmed;
+    if (onServer()) {
+        // The class shares the server; who practises here belongs to this computer.
+        QSettings(UserSettingsFile(), QSettings::IniFormat).setValue(kHistoryLearnerSetting, chosen_);
+    }
     return true;
 }
 
@@ -152,7 +216,8 @@ int HistoryStore::startSession(const QString& list, const QDateTime& at)
     // Whose turn it is, and the number of their last session, come with the opening.
     worker_->waitOpened(Worker::Clock::now() + patience_);
     Worker::State state = worker_->state();
-    if (state.phase == Worker::Phase::Off) {
+    // A history that is off, or a server that refused or was away, is tried again.
+    if (state.phase == Worker::Phase::Off || state.phase == Worker::Phase::Local) {
         worker_->reopen();
         worker_->waitOpened(Worker::Clock::now() + patience_);
         state = worker_->state();
@@ -167,23 +232,35 @@ int HistoryStore::startSession(const QString& list, const QDateTime& at)
     int& last = lastSession_[who];
     const int number = std::max(state.nextSession(who), last + 1);
     last = number;
-    started_.insert(number);
-    worker_->startSession(number, who, list, at);
+    Write write;
+    write.kind = Write::Kind::Session;
+    write.id = sessionIds_[number] = NewId();
+    write.learner = who;
+    write.list = list;
+    write.at = at;
+    worker_->write(std::move(write));
     return number;
 }
 
 bool HistoryStore::record(int session, const Attempt& attempt)
 {
-    if (!isOn() || !started_.count(session))
+    const auto started = sessionIds_.find(session);
+    if (!isOn() || started == sessionIds_.end())
         return false;
-    worker_->record(session, attempt);
+    Write write;
+    write.id = NewId();
+    write.session = started->second;
+    write.attempt = attempt;
+    worker_->write(std::move(write));
     return true;
 }
 
 template <class T, class Read>
 T HistoryStore::ask(Read read) const
 {
-    if (!isOn())
+    // Without its database (a server that is away, say) the thread answers
+    // nothing, and need not be waited for.
+    if (!isOn() || worker_->state().phase == Worker::Phase::Local)
         return T{};
     std::future<T> answer = worker_->read<T>(read);
     if (answer.wait_for(patience_) != std::future_status::ready) {
@@ -193,7 +270,7 @@ T HistoryStore::ask(Read read) const
                        QCoreApplication::translate("oralis::History",
                                                    "The history did not answer in time; what is shown may be "
                                                    "incomplete."),
-                       QDir::toNativeSeparators(worker_->path())});
+                       worker_->name()});
         return T{};
     }
     toldSlow_ = false;
@@ -232,6 +309,40 @@ bool HistoryStore::exportAttempts(const QString& path)
         return false;
     worker_->exportAttempts(learner(), path);
     return true;
+}
+
+bool HistoryStore::exportClass(const QString& path)
+{
+    if (!isOn())
+        return false;
+    worker_->exportAttempts(QString(), path);
+    return true;
+}
+
+void HistoryStore::readOverview(QObject* context,
+                                std::function<void(std::vector<LearnerOverview>, QString)> done)
+{
+    auto answer = [context, done](std::vector<LearnerOverview> learners, QString failure) {
+        QMetaObject::invokeMethod(
+            context, [done, learners = std::move(learners), failure] { done(learners, failure); },
+            Qt::QueuedConnection);
+    };
+    if (!worker_) {
+        answer({}, QCoreApplication::translate("oralis::History", "History is off."));
+        return;
+    }
+    Worker* worker = worker_.get();
+    worker_->read([worker, answer](Database* db, HistoryNotice* notice) {
+        if (!db) {
+            const QString reason = worker->state().reason;
+            answer({}, reason.isEmpty() ? QCoreApplication::translate("oralis::History",
+                                                                      "The history could not be read.")
+                                        : reason);
+            return;
+        }
+        std::vector<LearnerOverview> learners = db->overview(notice);
+        answer(std::move(learners), notice->message);
+    });
 }
 
 }  // namespace oralis

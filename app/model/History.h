@@ -1,16 +1,21 @@
 // The answer practice's history: every judged attempt, the review boxes and
-// what the progress view asks of them, in an SQLite file (history.sqlite in
-// the user's data folder), kept per learner. History is a help, never a
+// what the progress view asks of them, kept per learner in an SQLite file
+// (history.sqlite in the user's data folder) or, for a class, on a
+// PostgreSQL server (HistoryPlace.h says which). History is a help, never a
 // condition: a file that cannot be opened or written, or is damaged, turns it
 // off with a notice the caller shows once, and practice goes on without it.
 //
 // The database work runs on a thread of the store's own, so the window that
-// owns a HistoryStore never waits on a lock, a full disk or a slow file:
-// writes are handed over and return at once, reads wait at most the store's
-// patience. An attempt that meets a database locked by another program is
-// kept, in order, and stored as soon as the lock is gone.
+// owns a HistoryStore never waits on a lock, a full disk, a slow file or a
+// server: writes are handed over and return at once, reads wait at most the
+// store's patience. An attempt the history cannot take yet (its file locked
+// by another program, its server away or refusing) is kept in a local queue
+// on the computer, in order, and stored as soon as the history takes it;
+// quitting meanwhile loses none.
 #pragma once
 
+#include "model/HistoryOverview.h"
+#include "model/HistoryPlace.h"
 #include "model/MouthShape.h"
 #include "model/Review.h"
 
@@ -22,7 +27,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <vector>
 
 class QObject;
@@ -69,12 +73,6 @@ struct SessionScore {
     QDateTime lastAttempt;
 };
 
-struct Confusion {
-    BasicShape shape = BasicShape::A;
-    BasicShape readAs = BasicShape::A;
-    int times = 0;
-};
-
 // "お read as う: 12 times".
 QString ConfusionText(const Confusion& c);
 
@@ -85,7 +83,8 @@ struct HistoryNotice {
         None,
         Off,           // history is off; `message` is also reason()
         Waiting,       // answers wait for a lock to go
-        Stored,        // the answers that waited are stored
+        KeptLocally,   // the server cannot be used: answers are kept on this computer
+        Stored,        // the answers that waited, or were kept locally, are stored
         ReadFailed,    // what is shown may be incomplete
         Exported,      // an export is written
         ExportFailed,  // an export is not written; an old file of its name is kept
@@ -98,7 +97,7 @@ struct HistoryNotice {
 };
 
 inline const QString kHistoryFileName = QStringLiteral("history.sqlite");
-constexpr int kHistorySchemaVersion = 2;
+constexpr int kHistorySchemaVersion = 3;
 
 // How long a read may keep the window waiting before it answers empty.
 constexpr std::chrono::milliseconds kHistoryPatience{100};
@@ -112,24 +111,32 @@ public:
     // `patience`: the longest any call waits for the database (tests that
     // must see every answer give more than a window may).
     explicit HistoryStore(std::chrono::milliseconds patience = kHistoryPatience);
-    // Gives answers still waiting a last few seconds to be stored.
+    // Keeps answers still waiting in the local queue, for the next program
+    // that opens this history to store. Waits at most the patience: a thread
+    // still trying a server then ends on its own, and the application waits
+    // for it as it ends.
     ~HistoryStore();
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
     // Opens (creating when missing) `folder`/history.sqlite; `folder` is
-    // created too. An empty folder means the user's data folder. False when
-    // history is known to be off within the patience: the folder or file
-    // cannot be made, opened or written, the file is damaged (it is then
-    // renamed aside, never overwritten, and the notice names the new name) or
-    // written by a newer version (then left byte for byte as it was). True
-    // while the opening is still under way or waits for a lock.
+    // created too. An empty folder means the place the user chose
+    // (ConfiguredHistoryPlace). False when history is known to be off within
+    // the patience: the folder or file cannot be made, opened or written, the
+    // file is damaged (it is then renamed aside, never overwritten, and the
+    // notice names the new name) or written by a newer version (then left
+    // byte for byte as it was). True while the opening is still under way,
+    // waits for a lock, or keeps answers locally (a server that is away,
+    // refuses the login or holds a newer version: the notice says which).
     bool open(const QString& folder = QString());
+    bool open(const HistoryPlace& place);
 
     // Not known to be off: open() was called and no failure has turned it off.
     bool isOn() const;
+    bool onServer() const;
+    // The history file; empty on a server.
     QString path() const;
-    // Why history is off (a short sentence); empty while it is on.
+    // Why history is off, or kept locally (a short sentence); empty while it is on.
     QString reason() const;
     // The next thing to tell the learner, each told once; empty when none.
     HistoryNotice takeNotice();
@@ -145,17 +152,23 @@ public:
     bool flush(std::chrono::milliseconds wait = std::chrono::milliseconds{0});
 
     // The learners the history knows, the one whose session started last
-    // first; a learner chosen here who has not practised yet leads the list.
+    // first; learner() leads the list, also before practising.
     QStringList learners() const;
     // Whose sessions this store starts and whose history it reads: the one
-    // chosen with setLearner, else the one whose session started last, else
-    // the user's login name (who practised before the history knew learners).
+    // chosen with setLearner, else (on a server, whose learners are the
+    // whole class's) the one last chosen on this computer, else the one whose
+    // session started last, else the user's login name (who practised before
+    // the history knew learners).
     QString learner() const;
     // Chooses the learner by name, trimmed; a new name is added to the
-    // history with its first session. False, with the reason, for an empty
-    // name, a line break, or more than kMaxLearnerName characters.
+    // history with its first session. On a server the choice is kept in the
+    // user's settings too. False, with the reason, for an empty name, a line
+    // break, or more than kMaxLearnerName characters.
     bool setLearner(const QString& name, QString* whyNot = nullptr);
     static constexpr int kMaxLearnerName = 40;
+    // The reads show `name`'s history from now on, without choosing them for
+    // practice on this computer: a teacher looking at one of the class.
+    void showLearner(const QString& name) { chosen_ = name; }
 
     // A new session of the learner over `list`, started at `at`: the
     // learner's number for it (their previous session's plus one), or 0 when
@@ -187,6 +200,15 @@ public:
     // comes as an Exported or ExportFailed notice. False at once when
     // history is off.
     bool exportAttempts(const QString& path);
+    // The same of every learner, with a first column naming the learner.
+    bool exportClass(const QString& path);
+
+    // Reads the teacher's overview of every learner off the window's thread
+    // and hands it to `done` on `context`'s thread (which must outlive the
+    // store), with the reason when it could not be read. However long the
+    // read takes, the caller never waits.
+    void readOverview(QObject* context,
+                      std::function<void(std::vector<LearnerOverview> learners, QString failure)> done);
 
 private:
     template <class T, class Read>
@@ -197,7 +219,8 @@ private:
     QObject* noticeContext_ = nullptr;
     std::function<void()> noticeHandler_;
     QString chosen_;  // by setLearner
-    std::set<int> started_;  // the sessions started here, by number
+    QString remembered_;  // on a server: the one last chosen on this computer
+    std::map<int, QString> sessionIds_;  // the sessions started here: by number, their ids
     std::map<QString, int> lastSession_;  // the number last given each learner here
     mutable bool toldSlow_ = false;
 };

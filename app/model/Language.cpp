@@ -1,14 +1,13 @@
 #include "model/Language.h"
 
 #include "model/DataPlaces.h"
+#include "model/UserSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTranslator>
 #include <clocale>
 
@@ -16,15 +15,7 @@ namespace oralis {
 
 namespace {
 
-const QString kLanguageKey = QStringLiteral("language");
 bool japaneseInUse = false;
-
-QSettings UserSettings()
-{
-    return QSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         + QStringLiteral("/oralis/oralis.conf"),
-                     QSettings::IniFormat);
-}
 
 // "ja", "ja-JP", "ja_JP.UTF-8": the language part of a locale name.
 QString LanguageOf(const QString& name)
@@ -54,7 +45,7 @@ bool Install(QTranslator* translator, const QString& file, const QString& folder
 
 LanguageChoice StoredLanguageChoice()
 {
-    const QString value = UserSettings().value(kLanguageKey).toString();
+    const QString value = ReadSetting(setting::kLanguage).toString();
     if (value == QLatin1String("ja"))
         return LanguageChoice::Japanese;
     if (value == QLatin1String("en"))
@@ -64,18 +55,10 @@ LanguageChoice StoredLanguageChoice()
 
 bool StoreLanguageChoice(LanguageChoice choice, QString* whyNot)
 {
-    QSettings settings = UserSettings();
-    if (choice == LanguageChoice::System)
-        settings.remove(kLanguageKey);
-    else
-        settings.setValue(kLanguageKey, choice == LanguageChoice::Japanese ? QStringLiteral("ja") : QStringLiteral("en"));
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return true;
-    if (whyNot)
-        *whyNot = QCoreApplication::translate("oralis::Language", "Settings cannot be written to %1")
-                      .arg(QDir::toNativeSeparators(settings.fileName()));
-    return false;
+    QVariant value;
+    if (choice != LanguageChoice::System)
+        value = choice == LanguageChoice::Japanese ? QStringLiteral("ja") : QStringLiteral("en");
+    return WriteSetting(setting::kLanguage, value, whyNot);
 }
 
 bool SpeaksJapanese(LanguageChoice choice, const QStringList& uiLanguages)

@@ -70,6 +70,11 @@ QString ShapeName(BasicShape shape)
     return QCoreApplication::translate("oralis::MouthShape", kTexts[static_cast<size_t>(shape)].name);
 }
 
+QString SyllableCaption(const QString& kana, BasicShape shape)
+{
+    return QCoreApplication::translate("oralis::MouthShape", "%1: %2", "a syllable and its mouth shape").arg(kana, ShapeName(shape));
+}
+
 QString ShapeCode(BasicShape shape)
 {
     return QString::fromLatin1(kTexts[static_cast<size_t>(shape)].code);

@@ -114,11 +114,20 @@ bool LooksSame(const LipPattern& a, const LipPattern& b)
     return LookKey(a) == LookKey(b);
 }
 
-std::vector<SyllablePair> AlignPatterns(const LipPattern& a, const LipPattern& b)
+std::vector<SyllablePair> AlignPatterns(const LipPattern& a, const LipPattern& b, PairedBy by)
 {
+    // Two shapes cost more than a syllable left out, less than one left out
+    // on each side: a misread syllable is still shown against its partner.
+    constexpr int kSameShape = 1;
+    constexpr int kOtherShape = 3;
+    constexpr int kLeftOut = 2;
     const auto pairs = AlignSequences(a.spoken(), b.spoken(), [&](int i, int j) {
-        return SameLook(a.syllables[static_cast<size_t>(i) + 1], b.syllables[static_cast<size_t>(j) + 1]);
-    });
+        const PatternSyllable& x = a.syllables[static_cast<size_t>(i) + 1];
+        const PatternSyllable& y = b.syllables[static_cast<size_t>(j) + 1];
+        if (SameLook(x, y) || (by == PairedBy::Reading && SameReading(x.kana, y.kana)))
+            return 0;
+        return x.shape == y.shape ? kSameShape : kOtherShape;
+    }, kLeftOut);
     std::vector<SyllablePair> out;
     out.reserve(pairs.size());
     for (const AlignedPair& p : pairs)

@@ -65,7 +65,17 @@ struct SyllablePair {
     int a = -1;
     int b = -1;
 };
-std::vector<SyllablePair> AlignPatterns(const LipPattern& a, const LipPattern& b);
+
+// What makes two syllables a match. Look: they look the same (SameLook), as
+// a comparison of two words on the lips asks. Reading: they look the same or
+// are the same syllable (SameReading of their kana): ﾝ answered for ﾝ is read
+// right, though ﾎﾝ and ﾊﾟﾝ hold their ﾝ with other vowels.
+enum class PairedBy { Look, Reading };
+
+// The least-cost pairing of two patterns' syllables by mouth shape: a pair of
+// the same basic shape costs less than one of two shapes, so that an answer
+// is lined up with the syllables it looks like.
+std::vector<SyllablePair> AlignPatterns(const LipPattern& a, const LipPattern& b, PairedBy by = PairedBy::Look);
 
 // The reading with every vowel that lengthens the one before it written as ｰ:
 // the same vowel again, ｲ after an e and ｳ after an o (ｺｳ, ｺｵ and ｺｰ all give

@@ -1,9 +1,11 @@
 #include "playback/PracticeSession.h"
 
+#include "model/KanaParser.h"
 #include "model/NumericText.h"
 #include "model/Refusal.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 #include <utility>
@@ -53,11 +55,10 @@ QString HalfSpeedText(QStringView speedText)
     return QString::number(NumericPrefix(speedText) / 2.0, 'g', 7);
 }
 
-PracticeSession::PracticeSession(std::vector<PracticeWord> words, QString listName, int session,
-                                 HistoryStore* history, const QDateTime& started)
+PracticeSession::PracticeSession(std::vector<PracticeWord> words, QString listName, HistoryStore* history,
+                                 const QDateTime& started)
     : words_(std::move(words))
     , list_(std::move(listName))
-    , session_(session)
     , history_(history)
     , started_(started)
     , last_(started)
@@ -83,22 +84,38 @@ bool PracticeSession::begin(const SignTable& table, const QString& speedText, QS
         return false;
     pattern_ = PatternOfReading(current()->reading, table, speedText, whyNot);
     speed_ = speedText;
+    shown_ = false;
     return pattern_.has_value();
+}
+
+void PracticeSession::shown()
+{
+    if (phase_ == Phase::Watching && pattern_)
+        shown_ = true;
 }
 
 const AnswerVerdict* PracticeSession::judge(const QString& answerText, const QString& answerReading,
                                             const SignTable& table, const LookalikeIndex* index,
-                                            const QDateTime& at)
+                                            const QDateTime& at, QString* whyNot)
 {
-    if (phase_ != Phase::Watching || !pattern_)
+    if (!answerable() || (answerText.trimmed().isEmpty() && answerReading.isEmpty()))
         return nullptr;
+    Syllables parsed;
+    ParseFailure failure = ParseFailure::None;
+    if (!answerReading.isEmpty() && ParseKana(answerReading, parsed, &failure) != -1
+        && failure == ParseFailure::TooManySyllables) {
+        Refuse(whyNot, QCoreApplication::translate("oralis::PracticeSession",
+                                                   "The answer is too long (at most %1 syllables)")
+                           .arg(kSyllableSlots - 1));
+        return nullptr;
+    }
     return settle(JudgeAnswer(*pattern_, current()->display, answerText, answerReading, table, index), answerText,
                   answerReading, at);
 }
 
 const AnswerVerdict* PracticeSession::skip(const LookalikeIndex* index, const QDateTime& at)
 {
-    if (phase_ != Phase::Watching || !pattern_)
+    if (!answerable())
         return nullptr;
     return settle(SkippedAnswer(*pattern_, index), QString(), QString(), at);
 }
@@ -121,7 +138,9 @@ const AnswerVerdict* PracticeSession::settle(AnswerVerdict verdict, const QStrin
     last_ = at;
     // The store takes the attempt over at once, and says itself when it
     // cannot keep it; the session's own score goes on regardless.
-    if (history_) {
+    if (history_ && session_ == 0)
+        session_ = history_->startSession(list_, started_);
+    if (history_ && session_ != 0) {
         history_->record(session_, Attempt{at, list_, word.reading, word.display, answerText, answerReading,
                                            verdict.kind, replays_, speed_, verdict.outcomes});
     }
@@ -135,6 +154,7 @@ void PracticeSession::goOn()
     if (phase_ != Phase::Judged)
         return;
     replays_ = 0;
+    shown_ = false;
     verdict_.reset();
     pattern_.reset();
     phase_ = ++turn_ < count() ? Phase::Watching : Phase::Finished;
@@ -170,6 +190,13 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
         const QString message = QCoreApplication::translate("oralis::PracticeStarter", "Word list not loaded");
         return Refuse(whyNot, why.isEmpty() ? message : message + QLatin1Char('\n') + why);
     }
+    bool whole = false;
+    const int wanted = countText.trimmed().toInt(&whole);
+    if (!whole || wanted < 1 || wanted > words.size()) {
+        return Refuse(whyNot, QCoreApplication::translate("oralis::PracticeStarter",
+                                                          "Choose a number of words from 1 to %1")
+                                  .arg(words.size()));
+    }
     const std::optional<PlaybackPlan> start = BeginPlan(table, speedText, whyNot);
     if (!start)
         return false;
@@ -177,13 +204,15 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
         historyOpened_ = true;
         history_.open();
     }
-    const int number = history_.startSession(listName, now);
-    const int wanted = std::max(1, static_cast<int>(NumericPrefix(countText)));
+    // The session is stored with its first answer; until then the number it
+    // will get is the one after the last session stored.
+    const std::vector<SessionScore> stored = history_.sessionScores();
+    const int number = stored.empty() ? 1 : stored.back().session + 1;
     std::vector<PracticeWord> drawn = DrawPracticeWords(words, wanted, history_, number, table, *start, random_);
     if (drawn.empty())
         return Refuse(whyNot, NoPlayableWord());
     lookalikes_ = LookalikesOfLists({path}, table, *start);
-    session_ = std::make_unique<PracticeSession>(std::move(drawn), listName, number, &history_, now);
+    session_ = std::make_unique<PracticeSession>(std::move(drawn), listName, &history_, now);
     return true;
 }
 
@@ -248,10 +277,30 @@ QString ScoreText(const PracticeSession& session)
     return text;
 }
 
+std::vector<ProgressPoint> ProgressPoints(const std::vector<SessionScore>& scores)
+{
+    std::vector<ProgressPoint> points;
+    for (const SessionScore& s : scores) {
+        ProgressPoint p;
+        p.number = static_cast<int>(points.size()) + 1;
+        p.percent = s.attempts > 0 ? 100.0 * s.right / s.attempts : 0.0;
+        p.date = QLocale().toString(s.firstAttempt.isValid() ? s.firstAttempt : s.started, QLocale::ShortFormat);
+        p.list = s.list;
+        p.label = QCoreApplication::translate("oralis::Progress", "Session %1 · %2 · %3 · %4 of %5 right")
+                      .arg(p.number)
+                      .arg(p.date, s.list)
+                      .arg(s.right)
+                      .arg(s.attempts);
+        points.push_back(std::move(p));
+    }
+    return points;
+}
+
 QStringList ShapeAccuracyLines(const std::vector<ShapeAccuracy>& accuracy)
 {
     QStringList lines;
-    for (BasicShape shape : kTaughtShapes) {
+    for (BasicShape shape : {BasicShape::A, BasicShape::I, BasicShape::U, BasicShape::E, BasicShape::O,
+                             BasicShape::Closed, BasicShape::Geminate, BasicShape::SyllabicN}) {
         const auto it = std::find_if(accuracy.begin(), accuracy.end(),
                                      [&](const ShapeAccuracy& a) { return a.shape == shape; });
         if (it == accuracy.end() || it->syllables == 0)

@@ -43,8 +43,9 @@ public:
     enum class Phase { Watching, Judged, Finished };
 
     // `history` may be null or off: the session then keeps its score alone.
-    // `session` is the number HistoryStore::startSession gave (0 without one).
-    PracticeSession(std::vector<PracticeWord> words, QString listName, int session, HistoryStore* history,
+    // The session is stored there with its first attempt, so a session left
+    // before any answer leaves nothing behind.
+    PracticeSession(std::vector<PracticeWord> words, QString listName, HistoryStore* history,
                     const QDateTime& started);
 
     Phase phase() const { return phase_; }
@@ -53,6 +54,8 @@ public:
     // The word of the turn; null once finished.
     const PracticeWord* current() const;
     int replays() const { return replays_; }
+    // Not finished yet: leaving it now would leave words unanswered.
+    bool inProgress() const { return phase_ != Phase::Finished; }
 
     // A replay of the word in this turn, counted with the attempt while it
     // is still open; replays after the verdict are the learner's own study.
@@ -64,13 +67,19 @@ public:
     bool begin(const SignTable& table, const QString& speedText, QString* whyNot);
     // The pattern begin() took; null before it.
     const LipPattern* pattern() const { return pattern_ ? &*pattern_ : nullptr; }
+    // The turn's word has been played to the learner; answers are taken
+    // from now on, never before.
+    void shown();
+    // Whether the learner may answer now: Watching, and the word shown.
+    bool answerable() const { return phase_ == Phase::Watching && shown_; }
 
     // Judges `answerText` (with the reading the answer box gave it) against
-    // the pattern of the turn, and records the attempt. Only while Watching,
-    // after begin(); null otherwise.
+    // the pattern of the turn, and records the attempt. Null while the turn
+    // is not answerable, for a blank answer (giving up is skip()), and for an
+    // answer longer than any word that can be played (`whyNot` says so).
     const AnswerVerdict* judge(const QString& answerText, const QString& answerReading, const SignTable& table,
-                               const LookalikeIndex* index, const QDateTime& at);
-    // The learner gave up ("わからない").
+                               const LookalikeIndex* index, const QDateTime& at, QString* whyNot = nullptr);
+    // The learner gave up ("わからない"); null while the turn is not answerable.
     const AnswerVerdict* skip(const LookalikeIndex* index, const QDateTime& at);
     const std::optional<AnswerVerdict>& verdict() const { return verdict_; }
 
@@ -90,13 +99,14 @@ private:
 
     std::vector<PracticeWord> words_;
     QString list_;
-    int session_ = 0;
+    int session_ = 0;  // its number in the history, once stored
     HistoryStore* history_ = nullptr;
     QDateTime started_;
     QDateTime last_;
     Phase phase_ = Phase::Watching;
     int turn_ = 0;
     int replays_ = 0;
+    bool shown_ = false;
     std::optional<LipPattern> pattern_;
     QString speed_;
     int right_ = 0;
@@ -113,10 +123,11 @@ public:
     explicit PracticeStarter(quint32 seed);
 
     // A session over the word list at `path`, named `listName` in the
-    // history: up to the count `countText` gives (at least one) of its words
-    // that play at `speedText`, drawn by DrawPracticeWords. False, with the
-    // reason for the learner, when the list does not load or holds no word,
-    // the speed or the table gives no playback, or no word can be played; the
+    // history: as many of its words as `countText` says (a whole number from
+    // 1 to the list's size) that play at `speedText`, drawn by
+    // DrawPracticeWords. False, with the reason for the learner, when the
+    // list does not load or holds no word, the count is not one of those, the
+    // speed or the table gives no playback, or no word can be played; the
     // session before then stays.
     bool start(const QString& path, const QString& listName, QStringView countText, const SignTable& table,
                QStringView speedText, const QDateTime& now, QString* whyNot);
@@ -152,8 +163,20 @@ QString DiffText(const AnswerVerdict& verdict);
 // お, う, 閉じた口".
 QString ScoreText(const PracticeSession& session);
 
-// The progress view's lines of shape accuracy, one per taught shape met:
-// "あ: 85% right (40 of 47)".
+// One session in the progress view: its number there (1, 2, 3 … in the
+// order stored, one each, never merged), its score in percent, its list and
+// what its tooltip says: "Session 3 · 2026/06/01 14:05 · 食べ物 · 7 of 10 right".
+struct ProgressPoint {
+    int number = 0;
+    double percent = 0;
+    QString date;
+    QString list;
+    QString label;
+};
+std::vector<ProgressPoint> ProgressPoints(const std::vector<SessionScore>& scores);
+
+// The progress view's lines of shape accuracy, one per shape met, the taught
+// shapes first, then 促音 and 撥音: "あ: 85% right (40 of 47)".
 QStringList ShapeAccuracyLines(const std::vector<ShapeAccuracy>& accuracy);
 
 }  // namespace oralis

@@ -21,16 +21,22 @@ StudySession::StudySession(const SignTable& table, StudyPlayer player) : table_(
 {
 }
 
-void StudySession::setWord(Word w, const QString& text, const QString& reading, const QString& refusal)
+bool StudySession::setWord(Word w, const QString& text, const QString& reading, const QString& refusal)
 {
-    words_[w == Word::A ? 0 : 1] = {text, reading, refusal};
+    Box& box = words_[w == Word::A ? 0 : 1];
+    const bool changed = box.text != text || box.reading != reading;
+    box = {text, reading, refusal};
     cursor_.reset();
+    return changed;
 }
 
-void StudySession::setReading(Word w, const QString& reading)
+bool StudySession::setReading(Word w, const QString& reading)
 {
-    words_[w == Word::A ? 0 : 1].reading = reading;
+    Box& box = words_[w == Word::A ? 0 : 1];
+    const bool changed = box.reading != reading;
+    box.reading = reading;
     cursor_.reset();
+    return changed;
 }
 
 std::optional<LipPattern> StudySession::pattern(Word w, QStringView speedText, QString* whyNot) const
@@ -71,7 +77,8 @@ bool StudySession::ensureCursor(QStringView speedText, QString* whyNot)
 
 StudyShown StudySession::shownOf(const StepCursor& cursor, Word w) const
 {
-    return {StepCaptionHtml(cursor, table_, NameOf(w)), OutlinedShape(cursor)};
+    return {StepCaptionHtml(cursor, NameOf(w)), OutlinedShape(cursor),
+            QStringLiteral("%1 / %2").arg(cursor.position()).arg(cursor.count())};
 }
 
 std::optional<StudyShown> StudySession::step(bool forward, QStringView speedText, QString* whyNot)

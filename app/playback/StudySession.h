@@ -29,11 +29,13 @@ struct StudyPlayer {
     int16_t& playbackActive;
 };
 
-// What the window shows after a move: ShapeLbl's rich text and which of the
-// basic shapes' pictures is outlined.
+// What the window shows after a move: ShapeLbl's rich text, which of the
+// basic shapes' pictures is outlined, and how far the word has come ("2 / 7":
+// transitions played of all there are).
 struct StudyShown {
     QString caption;
     std::optional<int> outlined;
+    QString where;
 };
 
 // What 比較 shows once both words have played.
@@ -54,10 +56,12 @@ public:
 
     // A word box changed: its text, the reading it gave and why it gave none
     // (the box's refusal). Either word changing starts stepping from rest.
-    void setWord(Word w, const QString& text, const QString& reading, const QString& refusal);
+    // True when the word is another than before: what was shown of the old
+    // one (caption, comparison, look-alikes) no longer holds.
+    bool setWord(Word w, const QString& text, const QString& reading, const QString& refusal);
     // A reading from elsewhere (the main window's, which may come from the
-    // input method's composition) over the one the box gave.
-    void setReading(Word w, const QString& reading);
+    // input method's composition) over the one the box gave; true as above.
+    bool setReading(Word w, const QString& reading);
     const QString& reading(Word w) const { return word(w).reading; }
     // The speed changed: stepping starts from rest.
     void restart() { cursor_.reset(); }

@@ -143,4 +143,17 @@ float CloseUpFieldOfView(const SignTable& table, float distance, float width, fl
     return static_cast<float>(2.0 * std::atan(half / distance) * 180.0 / kPi);
 }
 
+void CloseUpToggle::set(bool on, CameraState& camera, const SignTable& table, float width, float height)
+{
+    if (!on) {
+        if (before_)
+            camera.FieldOfView = *before_;
+        before_.reset();
+        return;
+    }
+    if (!before_)
+        before_ = camera.FieldOfView;
+    camera.FieldOfView = CloseUpFieldOfView(table, camera.CameraDistance, width, height);
+}
+
 }  // namespace oralis

@@ -5,6 +5,7 @@
 #include "model/ProgramState.h"
 
 #include <array>
+#include <optional>
 
 namespace oralis {
 
@@ -68,5 +69,17 @@ void WheelView(CameraState& camera, int& pendingDelta, int angleDelta);
 // signs 0..31 of `table` makes it, fills a width x height picture seen from
 // `distance`, with a narrow margin.
 float CloseUpFieldOfView(const SignTable& table, float distance, float width, float height);
+
+// A window's 口元 toggle. On, the field of view becomes CloseUpFieldOfView
+// for a width x height picture; on again, it is fitted anew (after a zoom, or
+// another table); off, it goes back to what it was before the toggle went on.
+class CloseUpToggle {
+public:
+    void set(bool on, CameraState& camera, const SignTable& table, float width, float height);
+    bool on() const { return before_.has_value(); }
+
+private:
+    std::optional<float> before_;
+};
 
 }  // namespace oralis

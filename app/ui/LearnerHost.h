@@ -7,6 +7,7 @@
 #include "playback/Playback.h"
 #include "playback/ViewControl.h"
 
+#include <QRect>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -32,8 +33,10 @@ public:
 
     // The view of the picture; Display(0) shows a change of it.
     virtual CameraState& Camera() = 0;
-    // The picture's size in device pixels.
+    // The picture's size in device pixels, and where it lies on the screen
+    // (logical pixels), which a window opened beside it leaves free.
     virtual QSizeF PictureSize() const = 0;
+    virtual QRect PictureOnScreen() const = 0;
 
     // The renderer exports, and one picture (steps 0) or one animated
     // transition drawn into the picture.

@@ -212,5 +212,25 @@ TEST(ViewWheelAndKeys, CloseUpFitsTheWidestAndMostOpenShapeOfTheTable)
     EXPECT_NEAR(seenHalfHeight(CloseUpFieldOfView(table, 500, 100, 300)), 33 * 3 * 1.15, 1e-3);
 }
 
+TEST(ViewWheelAndKeys, CloseUpToggleFitsTheMouthAndGivesTheViewBack)
+{
+    SignTable table;
+    CameraState camera;
+    camera.FieldOfView = 33;
+    const float close = CloseUpFieldOfView(table, camera.CameraDistance, 300, 150);
+    CloseUpToggle toggle;
+    const struct {
+        bool on;
+        float zoomedTo;  // by the learner, before the toggle
+        float fov;
+    } steps[] = {{true, 33, close}, {true, 50, close}, {false, close, 33}, {false, 20, 20}};
+    for (const auto& s : steps) {
+        camera.FieldOfView = s.zoomedTo;
+        toggle.set(s.on, camera, table, 300, 150);
+        EXPECT_EQ(camera.FieldOfView, s.fov);
+        EXPECT_EQ(toggle.on(), s.on);
+    }
+}
+
 }  // namespace
 }  // namespace oralis

@@ -14,28 +14,47 @@ namespace oralis::history {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::History", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::History)
+};
 
 }  // namespace
 
-Worker::Worker(QString folder, QString path)
-    : folder_(std::move(folder))
-    , path_(std::move(path))
+Worker::Worker(HistoryPlace place)
+    : place_(std::move(place))
+    , key_(place_.key())
 {
+    if (!place_.problem.isEmpty()) {
+        tell({HistoryNotice::Kind::KeptLocally,
+              Text::tr("The history's setting cannot be used: %1. History is kept in this computer's file meanwhile.")
+                  .arg(place_.problem),
+              QDir::toNativeSeparators(place_.folder)});
+    }
     thread_ = std::thread([this] { run(); });
 }
 
 Worker::~Worker()
 {
+    stop();
+    thread_.join();
+}
+
+void Worker::stop()
+{
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
+        // Whoever the notices were for may be gone before the thread is.
+        noticeContext_ = nullptr;
+        noticeHandler_ = nullptr;
     }
     changed_.notify_all();
-    thread_.join();
+}
+
+bool Worker::waitEnded(Clock::time_point deadline) const
+{
+    std::unique_lock lock(mutex_);
+    return changed_.wait_until(lock, deadline, [this] { return ended_; });
 }
 
 int Worker::State::nextSession(const QString& learner) const
@@ -45,6 +64,11 @@ int Worker::State::nextSession(const QString& learner) const
             return l.lastSession + 1;
     }
     return 1;
+}
+
+QString Worker::name() const
+{
+    return place_.onServer() ? place_.setting : QDir(place_.folder).filePath(kHistoryFileName);
 }
 
 Worker::State Worker::state() const
@@ -57,11 +81,14 @@ void Worker::post(Job job)
 {
     {
         std::lock_guard lock(mutex_);
-        if (job.kind == Job::Kind::StartSession || job.kind == Job::Kind::Record)
+        if (job.kind == Job::Kind::Write)
             ++handedOver_;
         if (job.kind == Job::Kind::Open) {
             opening_ = true;
-            state_.phase = Phase::Opening;
+            // Answers of a server that was away stay local until it answers:
+            // the reads meanwhile need not wait for the connection.
+            if (state_.phase != Phase::Local)
+                state_.phase = Phase::Opening;
         }
         jobs_.push_back(std::move(job));
     }
@@ -73,19 +100,10 @@ void Worker::reopen()
     post(Job(Job::Kind::Open));
 }
 
-void Worker::startSession(int key, const QString& learner, const QString& list, const QDateTime& at)
+void Worker::write(Write write)
 {
-    Job job{Job::Kind::StartSession, key};
-    job.learner = learner;
-    job.list = list;
-    job.at = at;
-    post(std::move(job));
-}
-
-void Worker::record(int key, const Attempt& attempt)
-{
-    Job job{Job::Kind::Record, key};
-    job.attempt = attempt;
+    Job job(Job::Kind::Write);
+    job.write = std::move(write);
     post(std::move(job));
 }
 
@@ -98,7 +116,14 @@ void Worker::exportAttempts(const QString& learner, const QString& path)
 {
     Job job(Job::Kind::Export);
     job.learner = learner;
-    job.list = path;
+    job.path = path;
+    post(std::move(job));
+}
+
+void Worker::read(std::function<void(Database*, HistoryNotice*)> read)
+{
+    Job job(Job::Kind::Read);
+    job.read = std::move(read);
     post(std::move(job));
 }
 
@@ -111,22 +136,30 @@ bool Worker::waitOpened(Clock::time_point deadline) const
 bool Worker::waitStored(Clock::time_point deadline) const
 {
     std::unique_lock lock(mutex_);
-    return changed_.wait_until(lock, deadline, [this] { return handedOver_ == 0; });
+    return changed_.wait_until(lock, deadline, [this] { return handedOver_ + queued_ == 0; });
 }
 
 int Worker::waiting() const
 {
     std::lock_guard lock(mutex_);
-    return handedOver_;
+    return handedOver_ + queued_;
 }
 
 void Worker::tell(const HistoryNotice& notice)
+{
+    {
+        std::lock_guard lock(mutex_);
+        notices_.push_back(notice);
+    }
+    callNoticeHandler();
+}
+
+void Worker::callNoticeHandler()
 {
     QObject* context = nullptr;
     std::function<void()> handler;
     {
         std::lock_guard lock(mutex_);
-        notices_.push_back(notice);
         context = noticeContext_;
         handler = noticeHandler_;
     }
@@ -153,9 +186,15 @@ void Worker::setNoticeHandler(QObject* context, std::function<void()> handler)
 
 void Worker::run()
 {
-    // The connection is made, used and dropped on this thread only.
-    db_ = std::make_unique<Database>();
+    // The connections are made, used and dropped on this thread only.
+    db_ = std::make_unique<Database>(place_);
+    queue_ = std::make_unique<Queue>(place_.folder);
+    // What an earlier run could not store is sent first.
+    QString ignored;
+    if (queue_->open(false, &ignored))
+        changeCounts(0);
     tryOpen();
+    drain();
     for (;;) {
         std::unique_lock lock(mutex_);
         const auto ready = [this] { return !jobs_.empty() || stopping_; };
@@ -168,7 +207,7 @@ void Worker::run()
                 break;
             lock.unlock();
             retryAt_.reset();
-            drain();  // the pause after a lock is over
+            drain();  // the pause after a lock, or before the next try of a server, is over
             continue;
         }
         Job job = std::move(jobs_.front());
@@ -177,7 +216,13 @@ void Worker::run()
         handle(job);
     }
     lastTries();
+    queue_.reset();
     db_.reset();
+    {
+        std::lock_guard lock(mutex_);
+        ended_ = true;
+    }
+    changed_.notify_all();
 }
 
 void Worker::handle(Job& job)
@@ -189,12 +234,12 @@ void Worker::handle(Job& job)
         tryOpen();
         drain();
         return;
-    case Job::Kind::StartSession:
-    case Job::Kind::Record:
-        // A new answer, or the end of a session, tries a locked database
-        // again at once.
-        writes_.push_back(std::move(job));
-        retryAt_.reset();
+    case Job::Kind::Write:
+        // A new answer tries a locked database again at once; a server that
+        // is away keeps its pause, each try costing up to the connect timeout.
+        writes_.push_back(std::move(job.write));
+        if (!away_)
+            retryAt_.reset();
         drain();
         return;
     case Job::Kind::Flush:
@@ -203,7 +248,7 @@ void Worker::handle(Job& job)
         drain();
         return;
     case Job::Kind::Export:
-        writeExport(job.learner, job.list);
+        writeExport(job.learner, job.path);
         return;
     case Job::Kind::Read: {
         HistoryNotice failure;
@@ -223,97 +268,169 @@ bool Worker::tryOpen()
 {
     HistoryNotice why;
     Outcome outcome = Outcome::Failed;
-    if (QDir().mkpath(folder_)) {
-        outcome = db_->open(path_, &why);
+    if (place_.onServer() || QDir().mkpath(place_.folder)) {
+        outcome = db_->open(&why);
     } else {
-        why = {HistoryNotice::Kind::Off, Tr("History is off: its folder could not be made."),
-               QDir::toNativeSeparators(folder_)};
+        why = {HistoryNotice::Kind::Off, Text::tr("History is off: its folder could not be made."),
+               QDir::toNativeSeparators(place_.folder)};
     }
-    bool opened = false;
-    if (outcome == Outcome::Done) {
-        opened = true;
+    switch (outcome) {
+    case Outcome::Done: {
         toldOff_.clear();
+        // Back with nothing that waited: a later failure is news again.
+        if (writes_.empty() && queued_ == 0)
+            toldLocal_ = toldWaiting_ = false;
         HistoryNotice ignored;
         std::vector<LearnerStanding> learners = db_->learners(&ignored);
         std::lock_guard lock(mutex_);
         state_.phase = Phase::On;
         state_.reason.clear();
         state_.learners = std::move(learners);
-    } else if (outcome == Outcome::Busy) {
+        break;
+    }
+    case Outcome::Busy:
         waitOnLock(why);
-    } else {
+        break;
+    case Outcome::Away:
+    case Outcome::Refused:
+        awayOrRefused(outcome, why);
+        break;
+    case Outcome::Failed:
         turnOff(why);
+        break;
     }
     {
         std::lock_guard lock(mutex_);
         opening_ = false;
     }
     changed_.notify_all();
-    return opened;
+    return outcome == Outcome::Done;
 }
 
 void Worker::drain()
 {
+    if (!db_->isOpen() && openWanted_ && !retryAt_)
+        tryOpen();
     if (!db_->isOpen()) {
-        if (!openWanted_) {
+        if (state().phase == Phase::Off)
             dropWaiting();
-            return;
-        }
-        if (retryAt_ || !tryOpen())
-            return;
+        else
+            keepLocally();
+        return;
+    }
+    if (!sendQueued()) {
+        keepLocally();
+        return;
     }
     while (!writes_.empty()) {
         HistoryNotice why;
-        const Outcome outcome = write(writes_.front(), &why);
-        if (outcome == Outcome::Busy) {
-            waitOnLock(why);
-            return;
+        const Outcome outcome = send(writes_.front(), &why);
+        if (outcome == Outcome::Done) {
+            writes_.pop_front();
+            changeCounts(1);
+            continue;
         }
         if (outcome == Outcome::Failed) {
             turnOff(why);
             return;
         }
-        writes_.pop_front();
-        // Told before the last one counts as stored, so whoever waits for
-        // the writes finds the notice too.
-        if (writes_.empty() && toldWaiting_) {
-            toldWaiting_ = false;
-            tell({HistoryNotice::Kind::Stored, Tr("The answers that were waiting are stored now."), QString()});
-        }
-        {
-            std::lock_guard lock(mutex_);
-            --handedOver_;
-        }
-        changed_.notify_all();
+        if (outcome == Outcome::Busy)
+            waitOnLock(why);
+        else
+            awayOrRefused(outcome, why);
+        keepLocally();
+        return;
     }
-    lockedSince_.reset();
-    retryAt_.reset();
-    retryPause_ = std::chrono::milliseconds{10};
+    settled();
 }
 
-Outcome Worker::write(const Job& job, HistoryNotice* why)
+bool Worker::sendQueued()
 {
-    if (job.kind == Job::Kind::StartSession) {
-        Database::Session session;
-        const Outcome outcome = db_->startSession(job.learner, job.list, job.at, &session, why);
-        if (outcome == Outcome::Done) {
-            sessions_[job.key] = session;
+    while (queue_->isOpen() && queued_ > 0) {
+        // A long backlog is left for the next program once this one is asked to end.
+        {
             std::lock_guard lock(mutex_);
-            std::vector<LearnerStanding>& learners = state_.learners;
-            const auto known = std::find_if(learners.begin(), learners.end(),
-                                            [&](const LearnerStanding& l) { return l.name == job.learner; });
-            if (known != learners.end())
-                learners.erase(known);
-            learners.insert(learners.begin(), {job.learner, session.number});
+            if (stopping_)
+                return false;
         }
-        return outcome;
+        const std::optional<Write> next = queue_->oldest(key_);
+        if (!next) {
+            // Sent meanwhile by another program of the user, or unreadable:
+            // either way nothing here stands before the writes in memory.
+            changeCounts(0);
+            return true;
+        }
+        HistoryNotice why;
+        const Outcome outcome = send(*next, &why);
+        if (outcome == Outcome::Done) {
+            queue_->remove(next->id);
+            changeCounts(0);
+            continue;
+        }
+        if (outcome == Outcome::Busy)
+            waitOnLock(why);
+        else if (outcome == Outcome::Failed)
+            turnOff(why);
+        else
+            awayOrRefused(outcome, why);
+        return false;
     }
-    const auto session = sessions_.find(job.key);
-    // The session's own row was never stored (history was off then): there
-    // is nothing to hang the attempt on.
-    if (session == sessions_.end())
-        return Outcome::Done;
-    return db_->record(session->second, job.attempt, why);
+    return true;
+}
+
+Outcome Worker::send(const Write& write, HistoryNotice* why)
+{
+    Database::Session session;
+    const Outcome outcome = db_->write(write, &session, why);
+    if (outcome == Outcome::Done && write.kind == Write::Kind::Session) {
+        std::lock_guard lock(mutex_);
+        std::vector<LearnerStanding>& learners = state_.learners;
+        const auto known = std::find_if(learners.begin(), learners.end(),
+                                        [&](const LearnerStanding& l) { return l.name == write.learner; });
+        if (known != learners.end())
+            learners.erase(known);
+        learners.insert(learners.begin(), {write.learner, session.number});
+    }
+    return outcome;
+}
+
+void Worker::keepLocally()
+{
+    if (writes_.empty())
+        return;
+    QString why;
+    if (!queue_->open(true, &why) || !queue_->append(key_, writes_, &why)) {
+        // They stay in memory and are tried again with the history.
+        qWarning("Oralis: answers cannot be kept in %s: %s", qUtf8Printable(QDir::toNativeSeparators(queue_->path())),
+                 qUtf8Printable(why));
+        return;
+    }
+    const int kept = static_cast<int>(writes_.size());
+    writes_.clear();
+    changeCounts(kept);
+}
+
+void Worker::changeCounts(int fromMemory)
+{
+    const int queued = queue_->isOpen() ? queue_->count(key_) : 0;
+    bool told = false;
+    {
+        std::lock_guard lock(mutex_);
+        handedOver_ -= fromMemory;
+        queued_ = queued;
+        if (handedOver_ + queued_ == 0 && (toldWaiting_ || toldLocal_)) {
+            notices_.push_back(
+                {HistoryNotice::Kind::Stored,
+                 toldLocal_ ? Text::tr("The answers kept on this computer are stored in the history now.")
+                            : Text::tr("The answers that were waiting are stored now."),
+                 QString()});
+            toldWaiting_ = toldLocal_ = false;
+            told = true;
+        }
+    }
+    changed_.notify_all();
+    if (told)
+        callNoticeHandler();
 }
 
 void Worker::waitOnLock(const HistoryNotice& why)
@@ -321,15 +438,47 @@ void Worker::waitOnLock(const HistoryNotice& why)
     const Clock::time_point now = Clock::now();
     if (!lockedSince_)
         lockedSince_ = now;
-    if (!toldWaiting_ && !writes_.empty() && now - *lockedSince_ >= kTellWaitingAfter) {
+    if (!toldWaiting_ && (!writes_.empty() || queued_ > 0) && now - *lockedSince_ >= kTellWaitingAfter) {
         toldWaiting_ = true;
         tell({HistoryNotice::Kind::Waiting,
-              Tr("Answers are waiting to be stored: another program is using the history. They are stored as "
+              Text::tr("Answers are waiting to be stored: another program is using the history. They are stored as "
                  "soon as it is free."),
               why.details});
     }
     retryAt_ = now + retryPause_;
     retryPause_ = std::min(retryPause_ * 2, kLongestRetryPause);
+}
+
+void Worker::awayOrRefused(Outcome outcome, const HistoryNotice& why)
+{
+    db_->close();
+    away_ = outcome == Outcome::Away;
+    if (away_) {
+        retryAt_ = Clock::now() + serverPause_;
+        serverPause_ = std::min(serverPause_ * 2, kLongestServerPause);
+    } else {
+        // Refused: tried again with the next session.
+        openWanted_ = false;
+        retryAt_.reset();
+    }
+    {
+        std::lock_guard lock(mutex_);
+        state_.phase = Phase::Local;
+        state_.reason = why.message;
+    }
+    if (!toldLocal_) {
+        toldLocal_ = true;
+        tell(why);
+    }
+}
+
+void Worker::settled()
+{
+    lockedSince_.reset();
+    retryAt_.reset();
+    retryPause_ = std::chrono::milliseconds{10};
+    serverPause_ = kFirstServerPause;
+    away_ = false;
 }
 
 void Worker::writeExport(const QString& learner, const QString& path)
@@ -338,17 +487,20 @@ void Worker::writeExport(const QString& learner, const QString& path)
     HistoryNotice failure;
     const std::vector<AttemptRow> rows = db_->isOpen() ? db_->attempts(learner, &failure) : std::vector<AttemptRow>{};
     if (!db_->isOpen() || !failure.isEmpty()) {
-        tell({HistoryNotice::Kind::ExportFailed, Tr("The answers could not be saved: the history could not be read."),
+        tell({HistoryNotice::Kind::ExportFailed, Text::tr("The answers could not be saved: the history could not be read."),
               failure.details});
         return;
     }
     QString why;
-    if (!WriteFileAtomically(path, AttemptsCsv(rows), &why)) {
-        tell({HistoryNotice::Kind::ExportFailed, Tr("The answers could not be saved in %1.").arg(file), why});
+    if (!WriteFileAtomically(path, AttemptsCsv(rows, learner.isEmpty()), &why)) {
+        tell({HistoryNotice::Kind::ExportFailed, Text::tr("The answers could not be saved in %1.").arg(file), why});
         return;
     }
     tell({HistoryNotice::Kind::Exported,
-          Tr("The answers of %1 are saved in %2 (%3 in all).").arg(learner, file).arg(rows.size()), QString()});
+          learner.isEmpty()
+              ? Text::tr("The answers of the class are saved in %1 (%2 in all).").arg(file).arg(rows.size())
+              : Text::tr("The answers of %1 are saved in %2 (%3 in all).").arg(learner, file).arg(rows.size()),
+          QString()});
 }
 
 void Worker::turnOff(const HistoryNotice& why)
@@ -356,7 +508,6 @@ void Worker::turnOff(const HistoryNotice& why)
     db_->close();
     openWanted_ = false;
     dropWaiting();
-    sessions_.clear();
     lockedSince_.reset();
     retryAt_.reset();
     toldWaiting_ = false;
@@ -376,16 +527,14 @@ void Worker::dropWaiting()
 {
     if (writes_.empty())
         return;
-    {
-        std::lock_guard lock(mutex_);
-        handedOver_ -= static_cast<int>(writes_.size());
-    }
+    const int dropped = static_cast<int>(writes_.size());
     writes_.clear();
-    changed_.notify_all();
+    changeCounts(dropped);
 }
 
 void Worker::lastTries()
 {
+    keepLocally();
     const Clock::time_point deadline = Clock::now() + kLastTries;
     while (!writes_.empty() && openWanted_ && Clock::now() < deadline) {
         if (retryAt_)
@@ -394,8 +543,8 @@ void Worker::lastTries()
         drain();
     }
     if (!writes_.empty()) {
-        qWarning("Oralis: %d answers could not be stored in %s: the history stayed locked",
-                 static_cast<int>(writes_.size()), qUtf8Printable(QDir::toNativeSeparators(path_)));
+        qWarning("Oralis: %d answers could not be stored in %s", static_cast<int>(writes_.size()),
+                 qUtf8Printable(name()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "model/DataPlaces.h"
 #include "model/ProgramState.h"
 #include "playback/SignAction.h"
+#include "ui/BesideMain.h"
 #include "ui/Common.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/editor/EditorHost.h"
@@ -31,9 +32,7 @@ void OpenEditor(QWidget& window, EditorHost& host)
     if (!editor)
         editor = new EditFrm(host, &window);
     editor->FillSignList();
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    ShowBeside(*editor, window, host.PictureOnScreen());
 }
 
 EditFrm::EditFrm(EditorHost& host, QWidget* parent)

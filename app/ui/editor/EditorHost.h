@@ -5,6 +5,7 @@
 #include "model/ProgramState.h"
 #include "playback/Playback.h"
 
+#include <QRect>
 #include <QString>
 #include <cstdint>
 
@@ -22,6 +23,8 @@ public:
     virtual const LipExports& Lip() = 0;
     // The playback speed as the user typed it.
     virtual QString SpeedText() const = 0;
+    // Where the picture lies on the screen, which the editor leaves free.
+    virtual QRect PictureOnScreen() const = 0;
 
 protected:
     ~EditorHost() = default;

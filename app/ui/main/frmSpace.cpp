@@ -1,11 +1,13 @@
 #include "ui/main/frmSpace.h"
 
 #include "model/DataPlaces.h"
+#include "model/HistoryPlace.h"
 #include "model/Language.h"
 #include "model/LipTableFile.h"
 #include "model/ProgramState.h"
 #include "playback/RendererShape.h"
 #include "playback/ViewControl.h"
+#include "ui/BesideMain.h"
 #include "ui/Common.h"
 #include "ui/NumberLineEdit.h"
 #include "ui/Progress.h"
@@ -20,6 +22,7 @@
 #include "ui/practice/frmPractice.h"
 #include "ui/practice/frmProgress.h"
 #include "ui/study/frmStudy.h"
+#include "ui/teacher/frmTeacher.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -37,6 +40,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <cstdio>
 #include <map>
@@ -89,6 +93,7 @@ frmSpace::frmSpace(const LipExports* lip, const QString& tablePath, QWidget* par
     BuildWidgets();
     BuildMenus();
     PaintFormBackground(this, 1, QStringLiteral("B"));
+    PlaceMainWindow(*this);
     StartUp(tablePath.isEmpty() ? StartupTablePath(ProgramFolder(), UserDataFolder()) : tablePath);
 }
 
@@ -164,6 +169,16 @@ void frmSpace::BuildWidgets()
     Text1->setText(QStringLiteral("500"));
     named(Text1, "Text1", NamedFont(kTextFont));
     PlaceTwips(Text1, 6360, 1080, 495, 375);
+    // Wide enough for four digits (the fastest preset writes 1000; from 8000
+    // on no speed makes a step): the box grows to the left, its caption with it.
+    const int frame = Text1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, Text1);
+    constexpr int kInnerMargin = 2;  // QLineEdit's own, each side of the text
+    const int needed = Text1->fontMetrics().horizontalAdvance(QStringLiteral("8888")) + 2 * (frame + kInnerMargin)
+        + Text1->fontMetrics().averageCharWidth();
+    if (const int grow = needed - Text1->width(); grow > 0) {
+        Text1->setGeometry(Text1->geometry().adjusted(-grow, 0, 0, 0));
+        Label4->move(Label4->pos() - QPoint(grow, 0));
+    }
 
     Label3 = new QLabel(QStringLiteral("%"), client);
     named(Label3, "Label3", NamedFont(kUnitFont));
@@ -214,6 +229,9 @@ void frmSpace::BuildMenus()
     item(tools, "mnuProgress", tr("成績"), [this] { OpenProgress(*this); });
     item(tools, "mnuStudy", tr("学習"), [this] { OpenStudy(*this); });
     item(tools, "mnuWordLists", tr("単語リスト編集"), [this] { OpenWordLists(*this); });
+    // Only a class's history on a server has a class to look over.
+    item(tools, "mnuTeacher", tr("教師用"), [this] { OpenTeacher(*this); })
+        ->setVisible(ConfiguredHistoryPlace().onServer());
 
     QMenu* help = menu("HelpMenus", tr("ヘルプ(&H)"));
     item(help, "mnuAbout", tr("バージョン情報"), [] { frmAbout::Instance().exec(); });
@@ -436,6 +454,9 @@ void frmSpace::ShowWord(const QString& text, const QString& reading)
 {
     InputArea->showWord(text);
     FuriganaTxt->setText(reading);
+    // Playback, which follows, holds the event loop: the word is painted now.
+    InputArea->repaint();
+    FuriganaTxt->repaint();
 }
 
 void frmSpace::SetSpeedText(const QString& speed)
@@ -446,6 +467,11 @@ void frmSpace::SetSpeedText(const QString& speed)
 QSizeF frmSpace::PictureSize() const
 {
     return QSizeF(picSpace->size()) * picSpace->devicePixelRatioF();
+}
+
+QRect frmSpace::PictureOnScreen() const
+{
+    return QRect(picSpace->mapToGlobal(QPoint(0, 0)), picSpace->size());
 }
 
 void frmSpace::OpenLipTable()
@@ -531,7 +557,8 @@ void frmSpace::Option1_Click(int index)
 
 bool frmSpace::MayExit()
 {
-    return (!Program().signTable.UnsavedChanges || ConfirmDiscard(this)) && WordListsMayClose(*this);
+    return MayEndPractice(*this) && (!Program().signTable.UnsavedChanges || ConfirmDiscard(this))
+        && WordListsMayClose(*this);
 }
 
 void frmSpace::mnuExit_Click()

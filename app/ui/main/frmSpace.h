@@ -64,6 +64,7 @@ public:
     void SetSpeedText(const QString& speed) override;
     CameraState& Camera() override { return camera; }
     QSizeF PictureSize() const override;
+    QRect PictureOnScreen() const override;
     PlayedReading PlayReading(const QString& reading, const QString& speedText) override;
 
     // Empty once start-up has bound the renderer; otherwise the reason, which
@@ -114,8 +115,8 @@ private:
     void Option1_Click(int index);
     void mnuExit_Click();
     void ChooseLanguage(LanguageChoice choice);
-    // True when the program may end: no unsaved change to the table, or the
-    // user agreed to lose it.
+    // True when the program may end: no practice session in progress and no
+    // unsaved change to the table, or the user agreed to leave them.
     bool MayExit();
 
     std::optional<LipExports> injectedLip_;

@@ -2,13 +2,17 @@
 
 #include "model/DataPlaces.h"
 #include "model/ProgramState.h"
+#include "model/UserSettings.h"
 #include "model/WordList.h"
 #include "model/WordListFile.h"
+#include "ui/BesideMain.h"
+#include "ui/CloseUpButton.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
 #include "ui/NumberLineEdit.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/main/KanaLineEdit.h"
+#include "ui/practice/frmProgress.h"
 
 #include <QComboBox>
 #include <QDateTime>
@@ -21,6 +25,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cstdio>
+#include <utility>
 
 namespace oralis {
 
@@ -39,9 +45,14 @@ void OpenPractice(LearnerHost& host)
     auto* practice = host.HostWindow().findChild<frmPractice*>(QString(), Qt::FindDirectChildrenOnly);
     if (!practice)
         practice = new frmPractice(host);
-    practice->show();
-    practice->raise();
-    practice->activateWindow();
+    ShowBeside(*practice, host.HostWindow(), host.PictureOnScreen());
+    practice->FitMouth();
+}
+
+bool MayEndPractice(LearnerHost& host)
+{
+    auto* practice = host.HostWindow().findChild<frmPractice*>(QString(), Qt::FindDirectChildrenOnly);
+    return !practice || practice->MayLeaveSession();
 }
 
 frmPractice::frmPractice(LearnerHost& host)
@@ -53,6 +64,10 @@ frmPractice::frmPractice(LearnerHost& host)
     setWindowTitle(QStringLiteral("解答練習"));
     BuildWidgets();
     FillLists();
+    const QString kept = ReadSetting(setting::kPracticeList).toString();
+    if (!kept.isEmpty() && QFileInfo::exists(kept))
+        SelectListFile(kept);
+    NumWordsTxt->setText(ReadSetting(setting::kPracticeCount, QStringLiteral("10")).toString());
     UpdateButtons();
 }
 
@@ -77,7 +92,6 @@ void frmPractice::BuildWidgets()
     countCaption->setFont(NamedFont(kTextFont));
     NumWordsTxt = new NumberLineEdit(this);
     named(NumWordsTxt, "NumWordsTxt", kTextFont);
-    NumWordsTxt->setText(QStringLiteral("10"));
     NumWordsTxt->setMaximumWidth(Twips(700));
 
     cmdStart = new QPushButton(QStringLiteral("開始"), this);
@@ -115,11 +129,18 @@ void frmPractice::BuildWidgets()
     cmdSkip = new QPushButton(QStringLiteral("わからない"), this);
     named(cmdSkip, "cmdSkip", kButtonFont);
     connect(cmdSkip, &QPushButton::clicked, this, &frmPractice::Skip);
+    cmdNext = new QPushButton(tr("次へ"), this);
+    named(cmdNext, "cmdNext", kButtonFont);
+    connect(cmdNext, &QPushButton::clicked, this, &frmPractice::GoOn);
+    cmdCloseUp = new CloseUpButton(host_, setting::kPracticeCloseUp, true, this);
+    cmdCloseUp->setFont(NamedFont(kButtonFont));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdReplay);
     buttons->addWidget(cmdSlow);
     buttons->addWidget(cmdSkip);
+    buttons->addWidget(cmdNext);
     buttons->addStretch(1);
+    buttons->addWidget(cmdCloseUp);
     grid->addLayout(buttons, 2, 1, 1, 3);
 
     VerdictLbl = new QLabel(this);
@@ -185,8 +206,21 @@ void frmPractice::TellHistoryNotice()
     }
 }
 
+bool frmPractice::MayLeaveSession()
+{
+    return !Session() || !Session()->inProgress()
+        || Confirm(this, tr("The session in progress will be left unfinished"));
+}
+
+void frmPractice::FitMouth()
+{
+    cmdCloseUp->Refit();
+}
+
 void frmPractice::StartSession()
 {
+    if (!MayLeaveSession())
+        return;
     QString why;
     const bool started = starter_.start(cmbList->currentData().toString(), cmbList->currentText(),
                                         NumWordsTxt->text(), Program().signTable, host_.SpeedText(),
@@ -197,6 +231,11 @@ void frmPractice::StartSession()
     if (!started) {
         ShowMessage(this, why);
         return;
+    }
+    for (const auto& [key, value] : {std::pair{setting::kPracticeList, cmbList->currentData().toString()},
+                                     std::pair{setting::kPracticeCount, NumWordsTxt->text().trimmed()}}) {
+        if (!WriteSetting(key, value, &why))
+            std::fprintf(stderr, "Oralis: %s\n", qPrintable(why));
     }
     ScoreLbl->clear();
     BeginTurn();
@@ -211,24 +250,29 @@ void frmPractice::BeginTurn()
     DiffLbl->clear();
     QString why;
     const bool playable = session.begin(Program().signTable, host_.SpeedText(), &why);
-    UpdateButtons();
     AnswerTxt->clear();
     AnswerTxt->setFocus(Qt::OtherFocusReason);
     if (!playable) {
+        UpdateButtons();
         ShowMessage(this, why);
         return;
     }
-    PlayWord(false, host_.SpeedText());
+    if (PlayWord(false, host_.SpeedText()))
+        session.shown();
+    UpdateButtons();
 }
 
-void frmPractice::PlayWord(bool withText, const QString& speed)
+bool frmPractice::PlayWord(bool withText, const QString& speed)
 {
     const PracticeWord* word = Session() ? Session()->current() : nullptr;
     if (!word)
-        return;
+        return false;
     host_.ShowWord(withText ? word->display : QString(), withText ? word->reading : QString());
-    if (const PlayedReading played = host_.PlayReading(word->reading, speed); !played)
+    FitMouth();
+    const PlayedReading played = host_.PlayReading(word->reading, speed);
+    if (!played)
         ShowMessage(this, played.whyNot);
+    return static_cast<bool>(played);
 }
 
 void frmPractice::Answer()
@@ -238,8 +282,11 @@ void frmPractice::Answer()
         return;
     // The box's reading of a text shown there from outside would be stale;
     // a typed answer always announces its own.
+    QString why;
     Show(session->judge(AnswerTxt->text(), AnswerTxt->reading(), Program().signTable, starter_.lookalikes(),
-                        QDateTime::currentDateTime()));
+                        QDateTime::currentDateTime(), &why));
+    if (!why.isEmpty())
+        ShowMessage(this, why);
 }
 
 void frmPractice::Skip()
@@ -256,9 +303,19 @@ void frmPractice::Show(const AnswerVerdict* verdict)
         return;
     VerdictLbl->setText(VerdictText(*verdict, *Session()->current(), AnswerTxt->text()));
     DiffLbl->setText(DiffText(*verdict));
-    TellHistoryNotice();
     UpdateButtons();
+    FocusAnswer();
+    // Playback holds the event loop: the verdict is painted now, before the
+    // word is played again with its text.
+    repaint();
+    TellHistoryNotice();
     PlayWord(true, host_.SpeedText());
+}
+
+void frmPractice::FocusAnswer()
+{
+    // As when the focus comes back with the window: the answer stays in the box.
+    AnswerTxt->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmPractice::Replay(bool slow)
@@ -269,22 +326,32 @@ void frmPractice::Replay(bool slow)
     session->replayed();
     const QString speed = host_.SpeedText();
     PlayWord(session->phase() == PracticeSession::Phase::Judged, slow ? HalfSpeedText(speed) : speed);
-    AnswerTxt->setFocus(Qt::ActiveWindowFocusReason);
+    FocusAnswer();
 }
 
 void frmPractice::GoOn()
 {
-    PracticeSession& session = *starter_.session();
-    session.goOn();
-    if (session.phase() == PracticeSession::Phase::Finished) {
-        ScoreLbl->setText(ScoreText(session));
-        VerdictLbl->setText(QStringLiteral("Session over"));
-        DiffLbl->clear();
-        UpdateButtons();
-        TellHistoryNotice();
+    PracticeSession* session = starter_.session();
+    if (!session || session->phase() != PracticeSession::Phase::Judged)
         return;
-    }
-    BeginTurn();
+    session->goOn();
+    if (session->phase() == PracticeSession::Phase::Finished)
+        Finish();
+    else
+        BeginTurn();
+}
+
+void frmPractice::Finish()
+{
+    ScoreLbl->setText(ScoreText(*Session()));
+    VerdictLbl->setText(QStringLiteral("Session over"));
+    DiffLbl->clear();
+    UpdateButtons();
+    TellHistoryNotice();
+    // The progress view, when open, shows this session: its last answers get
+    // the history's patience to be stored.
+    starter_.history().flush(kHistoryPatience);
+    RefreshOpenProgress(host_);
 }
 
 void frmPractice::UpdateButtons()
@@ -294,7 +361,10 @@ void frmPractice::UpdateButtons()
     const bool open = phase != Phase::Finished;
     cmdReplay->setEnabled(open);
     cmdSlow->setEnabled(open);
-    cmdSkip->setEnabled(phase == Phase::Watching && Session()->pattern());
+    cmdSkip->setEnabled(Session() && Session()->answerable());
+    cmdNext->setEnabled(phase == Phase::Judged);
+    // Shown as the button Return presses in the answer box.
+    cmdNext->setDefault(phase == Phase::Judged);
     AnswerTxt->setEnabled(open);
 }
 

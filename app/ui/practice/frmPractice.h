@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace oralis {
 
+class CloseUpButton;
 class KanaLineEdit;
 class LearnerHost;
 class NumberLineEdit;
@@ -29,6 +30,10 @@ public:
     void SelectListFile(const QString& path);
     // The session in progress or just finished; null before the first.
     const PracticeSession* Session() const { return starter_.session(); }
+    // True when no session is in progress, or the learner agrees to leave it.
+    bool MayLeaveSession();
+    // Fits the mouth into the main window's picture while 口元 is on.
+    void FitMouth();
 
     QComboBox* cmbList = nullptr;
     NumberLineEdit* NumWordsTxt = nullptr;
@@ -37,6 +42,8 @@ public:
     QPushButton* cmdReplay = nullptr;
     QPushButton* cmdSlow = nullptr;
     QPushButton* cmdSkip = nullptr;
+    QPushButton* cmdNext = nullptr;
+    CloseUpButton* cmdCloseUp = nullptr;
     QLabel* VerdictLbl = nullptr;
     QLabel* DiffLbl = nullptr;
     QLabel* ScoreLbl = nullptr;
@@ -48,13 +55,17 @@ private:
     void StartSession();
     void BeginTurn();
     // Plays the turn's word in the main window at `speed`, its text shown or not.
-    void PlayWord(bool withText, const QString& speed);
+    // False, once the learner has been told why, when it cannot be played.
+    bool PlayWord(bool withText, const QString& speed);
     void Answer();
     void Skip();
     void Replay(bool slow);
     void Show(const AnswerVerdict* verdict);
     void GoOn();
+    void Finish();
     void UpdateButtons();
+    // After a verdict, and after わからない: the learner goes on from the answer box.
+    void FocusAnswer();
     void TellHistoryNotice();
 
     LearnerHost& host_;
@@ -64,5 +75,9 @@ private:
 
 // Opens the practice window, made on first use and kept with its state.
 void OpenPractice(LearnerHost& host);
+
+// Whether the program may end: true unless a practice session is in
+// progress and the learner does not want to leave it.
+bool MayEndPractice(LearnerHost& host);
 
 }  // namespace oralis

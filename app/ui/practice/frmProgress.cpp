@@ -1,41 +1,64 @@
 #include "ui/practice/frmProgress.h"
 
 #include "model/History.h"
-#include "playback/PracticeSession.h"
+#include "ui/BesideMain.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QDateTimeAxis>
+#include <QCursor>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QResizeEvent>
 #include <QScatterSeries>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace oralis {
 
 namespace {
 
 const QString kTextFont = QStringLiteral("ＭＳ Ｐ明朝");
+constexpr double kTextPointSize = 11.0;
 constexpr int kConfusionsShown = 5;
+// Room above 100 % and below 0 % for a whole point marker, in percent.
+constexpr double kPercentMargin = 6.0;
+constexpr qreal kMarkerSize = 9.0;
+constexpr int kPercentTick = 25;
+// At most this many session numbers along the bottom, so they stay readable.
+constexpr int kSessionTicks = 10;
+
+frmProgress* ProgressOf(LearnerHost& host)
+{
+    return host.HostWindow().findChild<frmProgress*>(QString(), Qt::FindDirectChildrenOnly);
+}
 
 }  // namespace
 
-void OpenProgress(LearnerHost& host)
+void OpenProgress(LearnerHost& host, const QString& learner)
 {
-    auto* progress = host.HostWindow().findChild<frmProgress*>(QString(), Qt::FindDirectChildrenOnly);
+    frmProgress* progress = ProgressOf(host);
     if (!progress)
         progress = new frmProgress(&host.HostWindow());
-    progress->Refresh();
-    progress->show();
-    progress->raise();
-    progress->activateWindow();
+    progress->Refresh(learner);
+    ShowBeside(*progress, host.HostWindow(), host.PictureOnScreen());
 }
 
-frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Window)
+void RefreshOpenProgress(LearnerHost& host)
+{
+    if (frmProgress* progress = ProgressOf(host); progress && progress->isVisible())
+        progress->Refresh();
+}
+
+frmProgress::frmProgress(QWidget* parent)
+    : QWidget(parent, Qt::Window), textFont_(NamedFont(kTextFont, kTextPointSize))
 {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("成績"));
@@ -43,41 +66,51 @@ frmProgress::frmProgress(QWidget* parent) : QWidget(parent, Qt::Window)
 
     NoHistoryLbl = new QLabel(this);
     NoHistoryLbl->setObjectName(QStringLiteral("NoHistoryLbl"));
-    NoHistoryLbl->setFont(NamedFont(kTextFont, 11.0));
     NoHistoryLbl->setWordWrap(true);
     layout->addWidget(NoHistoryLbl);
 
     ScoreChart = new QChartView(this);
     ScoreChart->setObjectName(QStringLiteral("ScoreChart"));
     ScoreChart->setRenderHint(QPainter::Antialiasing);
-    ScoreChart->setMinimumSize(Twips(7200), Twips(3600));
-    layout->addWidget(ScoreChart, 1);
+    ScoreChart->setMinimumSize(Twips(7200), Twips(4500));
+    layout->addWidget(ScoreChart, 3);
+
+    SessionTable = new QTableWidget(0, 3, this);
+    SessionTable->setObjectName(QStringLiteral("SessionTable"));
+    SessionTable->setHorizontalHeaderLabels({tr("Date"), tr("List"), tr("Right")});
+    SessionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SessionTable->horizontalHeader()->setStretchLastSection(true);
+    SessionTable->setMinimumHeight(Twips(1500));
+    layout->addWidget(SessionTable, 1);
 
     for (QLabel** label : {&ShapeLbl, &ConfusionLbl}) {
         *label = new QLabel(this);
-        (*label)->setFont(NamedFont(kTextFont, 11.0));
         (*label)->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(*label);
     }
     ShapeLbl->setObjectName(QStringLiteral("ShapeLbl"));
     ConfusionLbl->setObjectName(QStringLiteral("ConfusionLbl"));
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    GrowFonts();
 }
 
-void frmProgress::Refresh()
+void frmProgress::Refresh(const QString& learner)
 {
     // A connection of its own, opened for each look: the practice window may
     // be writing through another at the same time.
     HistoryStore history;
     history.open();
-    const std::vector<SessionScore> scores = history.sessionScores();
+    if (!learner.isEmpty())
+        history.showLearner(learner);
+    setWindowTitle(learner.isEmpty() ? QStringLiteral("成績") : QStringLiteral("成績: %1").arg(learner));
+    points_ = ProgressPoints(history.sessionScores());
 
-    const bool none = scores.empty();
+    const bool none = points_.empty();
+    for (QWidget* w : std::initializer_list<QWidget*>{ScoreChart, SessionTable, ShapeLbl, ConfusionLbl})
+        w->setVisible(!none);
     NoHistoryLbl->setVisible(none);
-    ScoreChart->setVisible(!none);
-    ShapeLbl->setVisible(!none);
-    ConfusionLbl->setVisible(!none);
     if (none) {
-        NoHistoryLbl->setText(history.isOn()
+        NoHistoryLbl->setText(history.reason().isEmpty()
                                   ? QStringLiteral("No practice history yet: every word answered in the "
                                                    "answer practice (ツール → 解答練習) is kept and shown here.")
                                   : history.reason());
@@ -88,30 +121,42 @@ void frmProgress::Refresh()
     chart->setTitle(QStringLiteral("Score of each session (%)"));
     chart->legend()->hide();
     auto* line = new QLineSeries(chart);
-    auto* points = new QScatterSeries(chart);
-    points->setMarkerSize(9);
-    for (const SessionScore& s : scores) {
-        const QDateTime at = s.firstAttempt.isValid() ? s.firstAttempt : s.started;
-        const double percent = s.attempts > 0 ? 100.0 * s.right / s.attempts : 0.0;
-        line->append(static_cast<qreal>(at.toMSecsSinceEpoch()), percent);
-        points->append(static_cast<qreal>(at.toMSecsSinceEpoch()), percent);
+    auto* marks = new QScatterSeries(chart);
+    marks->setMarkerSize(kMarkerSize);
+    SessionTable->setRowCount(static_cast<int>(points_.size()));
+    for (const ProgressPoint& p : points_) {
+        line->append(p.number, p.percent);
+        marks->append(p.number, p.percent);
+        const int row = p.number - 1;
+        SessionTable->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(p.number)));
+        SessionTable->setItem(row, 0, new QTableWidgetItem(p.date));
+        SessionTable->setItem(row, 1, new QTableWidgetItem(p.list));
+        SessionTable->setItem(row, 2, new QTableWidgetItem(QStringLiteral("%1 %").arg(qRound(p.percent))));
     }
+    SessionTable->resizeColumnsToContents();
+    SessionTable->scrollToBottom();
+    connect(marks, &QScatterSeries::hovered, this, &frmProgress::ShowPointLabel);
     chart->addSeries(line);
-    chart->addSeries(points);
+    chart->addSeries(marks);
 
-    auto* time = new QDateTimeAxis(chart);
-    time->setFormat(QStringLiteral("MM-dd HH:mm"));
-    const QDateTime first = scores.front().firstAttempt;
-    const QDateTime last = scores.back().firstAttempt;
-    // A single session, or sessions within a minute, still need a span to plot on.
-    time->setRange(first.addSecs(-60), std::max(last, first.addSecs(60)).addSecs(60));
+    const int count = static_cast<int>(points_.size());
+    auto* sessions = new QValueAxis(chart);
+    sessions->setTitleText(tr("Session"));
+    sessions->setRange(0.5, count + 0.5);
+    sessions->setTickType(QValueAxis::TicksDynamic);
+    sessions->setTickAnchor(1);
+    sessions->setTickInterval(std::max(1, static_cast<int>(std::ceil(count / double(kSessionTicks)))));
+    sessions->setLabelFormat(QStringLiteral("%d"));
     auto* percent = new QValueAxis(chart);
-    percent->setRange(0, 100);
+    percent->setRange(-kPercentMargin, 100 + kPercentMargin);
+    percent->setTickType(QValueAxis::TicksDynamic);
+    percent->setTickAnchor(0);
+    percent->setTickInterval(kPercentTick);
     percent->setLabelFormat(QStringLiteral("%d"));
-    chart->addAxis(time, Qt::AlignBottom);
+    chart->addAxis(sessions, Qt::AlignBottom);
     chart->addAxis(percent, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(time);
+        series->attachAxis(sessions);
         series->attachAxis(percent);
     }
     QChart* old = ScoreChart->chart();
@@ -126,6 +171,46 @@ void frmProgress::Refresh()
     ConfusionLbl->setText(confusions.isEmpty()
                               ? QStringLiteral("No shape taken for another yet.")
                               : QStringLiteral("Most frequent confusions:\n") + confusions.join(u'\n'));
+    GrowFonts();
+}
+
+void frmProgress::ShowPointLabel(const QPointF& point, bool hovered)
+{
+    const int at = qRound(point.x()) - 1;
+    if (hovered && at >= 0 && at < static_cast<int>(points_.size()))
+        QToolTip::showText(QCursor::pos(), points_[static_cast<size_t>(at)].label, ScoreChart);
+    else
+        QToolTip::hideText();
+}
+
+void frmProgress::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    GrowFonts();
+}
+
+void frmProgress::GrowFonts()
+{
+    if (firstSize_.isEmpty() && isVisible())
+        firstSize_ = size();
+    const double grown = firstSize_.isEmpty()
+        ? 1.0
+        : std::max(1.0, std::min(width() / double(firstSize_.width()), height() / double(firstSize_.height())));
+    QFont text = textFont_;
+    text.setPointSizeF(kTextPointSize * grown);
+    for (QWidget* w : std::initializer_list<QWidget*>{NoHistoryLbl, ShapeLbl, ConfusionLbl, SessionTable})
+        w->setFont(text);
+    if (QChart* chart = ScoreChart->chart()) {
+        QFont title = text;
+        title.setBold(true);
+        chart->setTitleFont(title);
+        QFont small = text;
+        small.setPointSizeF(text.pointSizeF() * 0.85);
+        for (QAbstractAxis* axis : chart->axes()) {
+            axis->setLabelsFont(small);
+            axis->setTitleFont(small);
+        }
+    }
 }
 
 }  // namespace oralis

@@ -1,12 +1,17 @@
-// The progress view: the score of each session over time, how well each
+// The progress view: the score of each session in order, how well each
 // basic mouth shape is read and the confusions most often made, from the
 // practice history.
 #pragma once
 
+#include "playback/PracticeSession.h"
+
+#include <QFont>
 #include <QWidget>
+#include <vector>
 
 class QLabel;
 class QChartView;
+class QTableWidget;
 
 namespace oralis {
 
@@ -17,16 +22,34 @@ class frmProgress : public QWidget {
 public:
     explicit frmProgress(QWidget* parent = nullptr);
 
-    // Reads the history again (from the user's data folder).
-    void Refresh();
+    // Reads the history again (from the user's data folder), of `learner`
+    // when one is named.
+    void Refresh(const QString& learner = QString());
 
     QLabel* NoHistoryLbl = nullptr;
     QChartView* ScoreChart = nullptr;
+    QTableWidget* SessionTable = nullptr;
     QLabel* ShapeLbl = nullptr;
     QLabel* ConfusionLbl = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Fonts in proportion to the window, from the size it first had.
+    void GrowFonts();
+    void ShowPointLabel(const QPointF& point, bool hovered);
+
+    std::vector<ProgressPoint> points_;
+    QSize firstSize_;
+    QFont textFont_;
 };
 
-// Opens the progress view with what the history holds now.
-void OpenProgress(LearnerHost& host);
+// Opens the progress view with what the history holds now, of `learner`
+// when one is named (the teacher's overview does).
+void OpenProgress(LearnerHost& host, const QString& learner = QString());
+
+// Reads the history again into the progress view, when it is open.
+void RefreshOpenProgress(LearnerHost& host);
 
 }  // namespace oralis

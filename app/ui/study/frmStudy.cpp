@@ -5,6 +5,9 @@
 #include "model/RegularFile.h"
 #include "playback/StudyStrip.h"
 #include "playback/ViewControl.h"
+#include "model/UserSettings.h"
+#include "ui/BesideMain.h"
+#include "ui/CloseUpButton.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
@@ -20,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -34,6 +38,8 @@ namespace {
 const QString kTextFont = QStringLiteral("ＭＳ Ｐ明朝");
 const QString kButtonFont = QStringLiteral("HG正楷書体-PRO");
 constexpr double kWordPointSize = 12.0;
+// The basic shapes' pictures stand in two rows of three.
+constexpr int kShapeColumns = 3;
 const QString kOutlined = QStringLiteral("border: 3px solid #d32f2f; background: white;");
 const QString kPlain = QStringLiteral("border: 3px solid transparent; background: white;");
 
@@ -72,10 +78,9 @@ void OpenStudy(LearnerHost& host)
     auto* study = host.HostWindow().findChild<frmStudy*>(QString(), Qt::FindDirectChildrenOnly);
     if (!study)
         study = new frmStudy(host);
-    study->show();
-    study->raise();
-    study->activateWindow();
+    ShowBeside(*study, host.HostWindow(), host.PictureOnScreen());
     study->FillFromMain();
+    study->FitMouth();
 }
 
 frmStudy::frmStudy(LearnerHost& host)
@@ -86,7 +91,7 @@ frmStudy::frmStudy(LearnerHost& host)
                StudyPlayer{host.Lip(), [&host](int16_t steps) { host.Display(steps); }, Program().PlaybackActive})
 {
     setObjectName(QStringLiteral("frmStudy"));
-    setWindowTitle(QStringLiteral("学習"));
+    setWindowTitle(tr("学習"));
     BuildWidgets();
 }
 
@@ -112,38 +117,51 @@ void frmStudy::BuildWidgets()
         KanaLineEdit* typed = box;
         QLineEdit* shown = reading;
         connect(box, &KanaLineEdit::readingChanged, this, [this, typed, shown, word](const QString& r) {
-            session_.setWord(word, typed->text(), r, typed->readingRefusal());
+            if (session_.setWord(word, typed->text(), r, typed->readingRefusal()))
+                ClearResults();
             shown->setText(r);
         });
     };
-    wordRow(0, QStringLiteral("單語 A"), InputAreaA, "InputAreaA", FuriganaTxtA, "FuriganaTxtA",
+    wordRow(0, tr("單語 A"), InputAreaA, "InputAreaA", FuriganaTxtA, "FuriganaTxtA",
             StudySession::Word::A);
-    wordRow(1, QStringLiteral("單語 B"), InputAreaB, "InputAreaB", FuriganaTxtB, "FuriganaTxtB",
+    wordRow(1, tr("單語 B"), InputAreaB, "InputAreaB", FuriganaTxtB, "FuriganaTxtB",
             StudySession::Word::B);
+
+    // Two rows, so that the window fits beside the main window: the view
+    // (speed and close-up), then the steps.
+    auto* view = new QHBoxLayout;
+    top->addLayout(view);
+    for (size_t i = 0; i < kSpeedPresets.size(); ++i) {
+        const SpeedPreset& preset = kSpeedPresets[i];
+        cmdSpeed[i] = Button(this, "", QCoreApplication::translate("oralis::SpeedPreset", preset.caption));
+        cmdSpeed[i]->setObjectName(QStringLiteral("cmdSpeed(%1)").arg(i));
+        cmdSpeed[i]->setToolTip(tr("About %1 morae a second").arg(QLocale().toString(preset.moraePerSecond)));
+        view->addWidget(cmdSpeed[i]);
+        connect(cmdSpeed[i], &QPushButton::clicked, this, [this, i] { SetSpeed(static_cast<int>(i)); });
+    }
+    view->addStretch();
+    cmdCloseUp = new CloseUpButton(host_, setting::kStudyCloseUp, false, this);
+    cmdCloseUp->setFont(NamedFont(kButtonFont));
+    view->addWidget(cmdCloseUp);
 
     auto* controls = new QHBoxLayout;
     top->addLayout(controls);
-    for (size_t i = 0; i < kSpeedPresets.size(); ++i) {
-        cmdSpeed[i] = Button(this, "", QString::fromUtf16(kSpeedPresets[i].caption));
-        cmdSpeed[i]->setObjectName(QStringLiteral("cmdSpeed(%1)").arg(i));
-        controls->addWidget(cmdSpeed[i]);
-        connect(cmdSpeed[i], &QPushButton::clicked, this, [this, i] { SetSpeed(static_cast<int>(i)); });
-    }
-    controls->addSpacing(16);
     cmdStepBack = Button(this, "cmdStepBack", QStringLiteral("◀"));
     cmdStepNext = Button(this, "cmdStepNext", QStringLiteral("▶"));
-    cmdPlayAll = Button(this, "cmdPlayAll", QStringLiteral("最後まで"));
-    chkLoop = new QCheckBox(QStringLiteral("繰り返し"), this);
+    StepLbl = WordLabel(this, "StepLbl");
+    StepLbl->setMinimumWidth(StepLbl->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00")));
+    StepLbl->setAlignment(Qt::AlignCenter);
+    StepLbl->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    cmdPlayAll = Button(this, "cmdPlayAll", tr("最後まで"));
+    chkLoop = new QCheckBox(tr("繰り返し"), this);
     chkLoop->setObjectName(QStringLiteral("chkLoop"));
     chkLoop->setFont(NamedFont(kButtonFont));
-    cmdCloseUp = Button(this, "cmdCloseUp", QStringLiteral("口元"));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdStepBack, cmdStepNext, cmdPlayAll, chkLoop, cmdCloseUp})
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdStepBack, StepLbl, cmdStepNext, cmdPlayAll, chkLoop})
         controls->addWidget(w);
     controls->addStretch();
     connect(cmdStepBack, &QPushButton::clicked, this, &frmStudy::cmdStepBack_Click);
     connect(cmdStepNext, &QPushButton::clicked, this, &frmStudy::cmdStepNext_Click);
     connect(cmdPlayAll, &QPushButton::clicked, this, &frmStudy::cmdPlayAll_Click);
-    connect(cmdCloseUp, &QPushButton::clicked, this, &frmStudy::cmdCloseUp_Click);
     // The word boxes keep their arrow keys for the cursor: a line edit claims
     // them before a shortcut sees them.
     connect(new QShortcut(QKeySequence(Qt::Key_Right), this), &QShortcut::activated, this,
@@ -159,24 +177,26 @@ void frmStudy::BuildWidgets()
     auto* shapes = new QGridLayout;
     top->addLayout(shapes);
     for (size_t i = 0; i < picShape.size(); ++i) {
+        const int row = 2 * static_cast<int>(i / kShapeColumns);
+        const int column = static_cast<int>(i % kShapeColumns);
         picShape[i] = new QLabel(this);
         picShape[i]->setObjectName(QStringLiteral("picShape(%1)").arg(i));
         picShape[i]->setFixedSize(kStripPicture + QSize(6, 6));
         picShape[i]->setAlignment(Qt::AlignCenter);
         picShape[i]->setStyleSheet(kPlain);
-        shapes->addWidget(picShape[i], 0, static_cast<int>(i));
+        shapes->addWidget(picShape[i], row, column);
         auto* name = new QLabel(ShapeName(kTaughtShapes[i]), this);
         name->setFont(NamedFont(kTextFont));
         name->setAlignment(Qt::AlignCenter);
-        shapes->addWidget(name, 1, static_cast<int>(i));
+        shapes->addWidget(name, row + 1, column);
     }
 
     auto* compare = new QHBoxLayout;
     top->addLayout(compare);
-    cmdCompare = Button(this, "cmdCompare", QStringLiteral("比較"));
-    cmdLookalikes = Button(this, "cmdLookalikes", QStringLiteral("同じ口の形の語"));
-    cmdExportStrip = Button(this, "cmdExportStrip", QStringLiteral("A の口形を保存"));
-    cmdExportCompare = Button(this, "cmdExportCompare", QStringLiteral("比較を保存"));
+    cmdCompare = Button(this, "cmdCompare", tr("比較"));
+    cmdLookalikes = Button(this, "cmdLookalikes", tr("同じ口の形の語"));
+    cmdExportStrip = Button(this, "cmdExportStrip", tr("A の口形を保存"));
+    cmdExportCompare = Button(this, "cmdExportCompare", tr("比較を保存"));
     auto* cmdWorksheet = Button(this, "cmdWorksheet", tr("Worksheet..."));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdCompare, cmdLookalikes, cmdExportStrip, cmdExportCompare,
                                                       cmdWorksheet})
@@ -216,7 +236,7 @@ void frmStudy::BuildWidgets()
     scroll->setMinimumHeight(StripImageSize(1, 2).height() + 24);
     top->addWidget(scroll);
 
-    setMinimumWidth(6 * (kStripPicture.width() + 14));
+    setMinimumWidth(kShapeColumns * (kStripPicture.width() + 14));
 }
 
 void frmStudy::FillFromMain()
@@ -224,7 +244,8 @@ void frmStudy::FillFromMain()
     InputAreaA->setText(host_.WordText());
     // The main window's reading wins over a new reading of its text: it may
     // come from the input method's composition (今日 as ｷｮｳ or ｺﾝﾆﾁ).
-    session_.setReading(StudySession::Word::A, host_.WordReading());
+    if (session_.setReading(StudySession::Word::A, host_.WordReading()))
+        ClearResults();
     FuriganaTxtA->setText(session_.reading(StudySession::Word::A));
 
     std::vector<std::optional<LipFrame>> frames;
@@ -235,7 +256,23 @@ void frmStudy::FillFromMain()
         picShape[i]->setPixmap(QPixmap::fromImage(drawn.value(static_cast<qsizetype>(i))));
     ShowOutline(std::nullopt);
     ShapeLbl->clear();
+    StepLbl->clear();
     cmdStepNext->setFocus();
+}
+
+void frmStudy::FitMouth()
+{
+    cmdCloseUp->Refit();
+}
+
+void frmStudy::ClearResults()
+{
+    ShapeLbl->clear();
+    StepLbl->clear();
+    ShowOutline(std::nullopt);
+    CompareLbl->clear();
+    picCompare->clear();
+    LookalikeLbl->clear();
 }
 
 void frmStudy::Tell(const QString& why)
@@ -265,6 +302,7 @@ void frmStudy::cmdStepBack_Click()
 void frmStudy::Show(const StudyShown& shown)
 {
     ShapeLbl->setText(shown.caption);
+    StepLbl->setText(shown.where);
     ShowOutline(shown.outlined);
 }
 
@@ -320,15 +358,6 @@ void frmStudy::cmdLookalikes_Click()
     Tell(why);
 }
 
-void frmStudy::cmdCloseUp_Click()
-{
-    CameraState& camera = host_.Camera();
-    const QSizeF picture = host_.PictureSize();
-    camera.FieldOfView = CloseUpFieldOfView(Program().signTable, camera.CameraDistance,
-                                            static_cast<float>(picture.width()), static_cast<float>(picture.height()));
-    host_.Display(0);
-}
-
 void frmStudy::cmdExportStrip_Click()
 {
     QString why;
@@ -348,16 +377,16 @@ void frmStudy::cmdExportCompare_Click()
 void frmStudy::Export(const QImage& image)
 {
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, QStringLiteral("PNG Image"), QStringLiteral(".png"));
+    chooser.Prepare(false, tr("PNG Image"), QStringLiteral(".png"));
     chooser.exec();
     if (!chooser.Rtn || chooser.FajliloSufikso != QStringLiteral(".png"))
         return;
     const QByteArray png = PngBytes(image);
     QString why;
     if (png.isEmpty())
-        why = QStringLiteral("the picture could not be encoded");
+        why = tr("the picture could not be encoded");
     if (png.isEmpty() || !WriteFileAtomically(chooser.TargetFile, png, &why))
-        ShowMessage(this, QStringLiteral("Cannot save %1\n%2").arg(QDir::toNativeSeparators(chooser.TargetFile), why));
+        ShowMessage(this, tr("Cannot save %1\n%2").arg(QDir::toNativeSeparators(chooser.TargetFile), why));
 }
 
 void frmStudy::SetSpeed(int preset)

@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace oralis {
 
+class CloseUpButton;
 class KanaLineEdit;
 class LearnerHost;
 class StudyPictures;
@@ -32,13 +33,14 @@ public:
     // Word box A takes the main window's word and reading; the pictures of
     // the basic shapes are drawn again from the table in use.
     void FillFromMain();
+    // Fits the mouth into the main window's picture while 口元 is on.
+    void FitMouth();
 
     void cmdStepNext_Click();
     void cmdStepBack_Click();
     void cmdPlayAll_Click();
     void cmdCompare_Click();
     void cmdLookalikes_Click();
-    void cmdCloseUp_Click();
     void cmdExportStrip_Click();
     void cmdExportCompare_Click();
 
@@ -49,6 +51,8 @@ private:
     void BuildWidgets();
     void Step(bool forward);
     void Show(const StudyShown& shown);
+    // Word A or B is another word now: nothing shown of the old ones stays.
+    void ClearResults();
     void ShowOutline(std::optional<int> taught);
     // Tells the learner `why` something was refused; nothing when it is empty.
     void Tell(const QString& why);
@@ -67,6 +71,7 @@ private:
     std::array<QPushButton*, 3> cmdSpeed{};
     QPushButton* cmdStepBack = nullptr;
     QPushButton* cmdStepNext = nullptr;
+    QLabel* StepLbl = nullptr;
     QPushButton* cmdPlayAll = nullptr;
     QCheckBox* chkLoop = nullptr;
     QLabel* ShapeLbl = nullptr;
@@ -76,7 +81,7 @@ private:
     QLabel* picCompare = nullptr;
     QPushButton* cmdLookalikes = nullptr;
     QLabel* LookalikeLbl = nullptr;
-    QPushButton* cmdCloseUp = nullptr;
+    CloseUpButton* cmdCloseUp = nullptr;
     QPushButton* cmdExportStrip = nullptr;
     QPushButton* cmdExportCompare = nullptr;
 };

@@ -1,10 +1,11 @@
+#include "history_support.h"
 #include "model/History.h"
 #include "model/history/HistoryDatabase.h"
 #include "model/history/HistoryWorker.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -20,6 +21,7 @@
 #include <unistd.h>
 
 using namespace oralis;
+using namespace oralis::testing;
 using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;
 
@@ -28,22 +30,10 @@ namespace {
 using S = BasicShape;
 using Kind = HistoryNotice::Kind;
 
-// Tests wait as long as a slow machine needs; the window's own patience is
-// what the store's thread is there to keep.
-constexpr std::chrono::milliseconds kLong = 20s;
-
+// The tests that concern the SQLite file alone.
 class History : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        // Qt loads its SQL drivers only with an application object.
-        static int argc = 1;
-        static char name[] = "history_tests";
-        static char* argv[] = {name, nullptr};
-        // The export writes local time; the suite fixes the zone it expects.
-        qputenv("TZ", "Asia/Tokyo");
-        static QCoreApplication app(argc, argv);
-    }
+    static void SetUpTestSuite() { MakeApplication(); }
 
     QString folder() const { return dir.path(); }
     QString file() const { return dir.filePath(kHistoryFileName); }
@@ -99,22 +89,26 @@ QByteArray Bytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST_F(History, KeepsAttemptsAcrossReopening)
+using Store = EngineTest;
+
+TEST_P(Store, KeepsAttemptsAcrossReopening)
 {
     {
         HistoryStore store(kLong);
-        ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
-        EXPECT_EQ(store.path(), file());
+        ASSERT_TRUE(store.open(place())) << store.reason().toStdString();
+        EXPECT_TRUE(store.takeNotice().isEmpty());
+        EXPECT_EQ(store.path(), onServer() ? QString() : dir.filePath(kHistoryFileName));
         const int one = store.startSession(QStringLiteral("JSLdefault"), QDateTime(QDate(2025, 3, 1), QTime(10, 0), Qt::UTC));
         ASSERT_GT(one, 0);
         EXPECT_TRUE(store.record(one, Made(QStringLiteral("ﾏﾄﾞ"), Verdict::Correct, {{S::Closed, S::Closed, true}, {S::O, S::O, true}})));
         EXPECT_TRUE(store.record(one, Made(QStringLiteral("ｺｺ"), Verdict::Wrong, {{S::O, S::U, false}, {S::O, S::O, true}}, 1)));
         EXPECT_TRUE(store.record(one, Made(QStringLiteral("ﾊｼ"), Verdict::Skipped, {{S::A, {}, false}, {S::I, {}, false}}, 3)));
     }
-    EXPECT_EQ(UserVersion(file()), kHistorySchemaVersion);
+    EXPECT_EQ(query(onServer() ? u"SELECT version FROM oralis_schema"_qs : u"PRAGMA user_version"_qs),
+              QStringList{QString::number(kHistorySchemaVersion)});
 
     HistoryStore store(kLong);
-    ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
+    ASSERT_TRUE(store.open(place())) << store.reason().toStdString();
     const int two = store.startSession(QStringLiteral("food"), QDateTime(QDate(2025, 3, 2), QTime(9, 0), Qt::UTC));
     EXPECT_TRUE(store.record(two, Made(QStringLiteral("ｺｺ"), Verdict::Lookalike, {{S::O, S::O, true}, {S::O, S::O, true}})));
 
@@ -144,6 +138,31 @@ TEST_F(History, KeepsAttemptsAcrossReopening)
     // Wrong in the first session, right in the second.
     EXPECT_EQ(cards.at({QStringLiteral("ｺｺ"), QStringLiteral("ｺｺ!")}), (ReviewCard{2, two + 2}));
     EXPECT_EQ(cards.at({QStringLiteral("ﾊｼ"), QStringLiteral("ﾊｼ!")}), (ReviewCard{1, one + 1}));
+}
+
+// The history keeps the cards and the confusions its attempts make.
+TEST_P(Store, AdvancesTheCardItFindsAndKnowsNoConfusionWithinAShape)
+{
+    HistoryStore store(kLong);
+    ASSERT_TRUE(store.open(place())) << store.reason().toStdString();
+    const QDateTime at = QDateTime::fromSecsSinceEpoch(1'800'000'000);
+    auto attempt = [&](const char16_t* reading, Verdict verdict, std::vector<SyllableOutcome> syllables) {
+        return Attempt{at, QStringLiteral("list"), QString::fromUtf16(reading), QStringLiteral("word"),
+                       QString(), QString(), verdict, 0, QStringLiteral("500"), std::move(syllables)};
+    };
+    int session = 0;
+    for (int i = 0; i < 3; ++i) {
+        session = store.startSession(QStringLiteral("list"), at);
+        ASSERT_TRUE(store.record(session, attempt(u"ﾄ", Verdict::Correct, {{S::O, S::O, true}})));
+    }
+    // Read right three times: from box 2 (new) to 3, then 4.
+    EXPECT_EQ(store.cards().at({QStringLiteral("ﾄ"), QStringLiteral("word")}), (ReviewCard{4, session + 8}));
+
+    // ﾄﾏ read as ｺﾌ: ﾄ taken for ｺ, which looks the same; ﾏ for ﾌ, which does not.
+    ASSERT_TRUE(store.record(session, attempt(u"ﾄﾏ", Verdict::Wrong, {{S::O, S::O, false}, {S::Closed, S::U, false}})));
+    const std::vector<Confusion> confusions = store.confusions(5);
+    ASSERT_EQ(confusions.size(), 1u);
+    EXPECT_EQ(ConfusionText(confusions[0]), QStringLiteral("閉じた口 read as う: 1 time"));
 }
 
 TEST_F(History, DamagedFileIsKeptAsideAndHistoryTurnsOff)
@@ -222,45 +241,125 @@ TEST_F(History, UnwritablePlaceTurnsHistoryOff)
     EXPECT_FALSE(reason.isEmpty());
 }
 
-TEST_F(History, TwoWritersAtOnceLoseNothing)
+// A write sent again (its answer lost on the way) and an attempt of a
+// session the history never got.
+TEST_P(Store, AWriteSentAgainIsStoredOnce)
 {
-    constexpr int kEach = 40;
-    auto writer = [this](const QString& list, bool* ok, QString* reason) {
-        HistoryStore store(kLong);
-        *ok = store.open(folder());
-        const int session = store.startSession(list, QDateTime::currentDateTimeUtc());
-        for (int i = 0; i < kEach && *ok; ++i)
-            *ok = store.record(session, Made(list + QString::number(i), Verdict::Wrong, {{S::A, S::I, false}}));
-        *ok = *ok && store.flush(kLong);
-        *reason = store.reason();
-    };
-    bool firstOk = false, secondOk = false;
-    QString firstReason, secondReason;
-    std::thread first(writer, QStringLiteral("one"), &firstOk, &firstReason);
-    std::thread second(writer, QStringLiteral("two"), &secondOk, &secondReason);
-    first.join();
-    second.join();
-    EXPECT_TRUE(firstOk) << firstReason.toStdString();
-    EXPECT_TRUE(secondOk) << secondReason.toStdString();
+    history::Database db(place());
+    HistoryNotice why;
+    ASSERT_EQ(db.open(&why), history::Outcome::Done) << why.details.toStdString();
+    history::Write session;
+    session.kind = history::Write::Kind::Session;
+    session.id = u"session-1"_qs;
+    session.learner = u"花子"_qs;
+    session.list = u"l"_qs;
+    session.at = QDateTime::currentDateTimeUtc();
+    history::Write attempt;
+    attempt.id = u"attempt-1"_qs;
+    attempt.session = session.id;
+    attempt.attempt = Made(u"ﾏﾄﾞ"_qs, Verdict::Correct, {{S::Closed, S::Closed, true}});
+    history::Write orphan = attempt;
+    orphan.id = u"attempt-2"_qs;
+    orphan.session = u"never-started"_qs;
+    history::Database::Session stored;
+    for (const history::Write* w : {&session, &attempt, &session, &attempt, &orphan})
+        EXPECT_EQ(db.write(*w, &stored, &why), history::Outcome::Done) << why.details.toStdString();
+    EXPECT_EQ(stored.number, 1);
+    for (const char* table : {"sessions", "attempts", "syllables", "review"})
+        EXPECT_EQ(query(u"SELECT COUNT(*) FROM "_qs + QLatin1String(table)), QStringList{u"1"_qs}) << table;
+    EXPECT_EQ(query(u"SELECT box FROM review"_qs), QStringList{u"2"_qs});  // moved once
+}
 
+// Four programs store answers of one learner at once, each the same words in
+// the same order, each word read right: every answer is there once, and
+// every card went up once per answer (new and right: box 2, then 3, 4, 5).
+TEST_P(Store, FourProgramsWritingOneLearnerLoseAndDoubleNothing)
+{
+    constexpr int kWords = 25;
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < 4; ++i) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->setProcessChannelMode(QProcess::MergedChannels);
+        writers.back()->start(QStringLiteral(HISTORY_WRITER),
+                              {folder(), setting(), u"共有"_qs, QString::number(kWords)});
+    }
+    for (auto& writer : writers)
+        ASSERT_TRUE(writer->waitForReadyRead(60000));
+    for (auto& writer : writers) {
+        writer->write("go\n");
+        writer->waitForBytesWritten();
+    }
+    for (auto& writer : writers) {
+        ASSERT_TRUE(writer->waitForFinished(120000));
+        EXPECT_EQ(writer->exitCode(), 0) << writer->readAll().toStdString();
+    }
+    EXPECT_EQ(query(u"SELECT COUNT(*) FROM attempts"_qs), QStringList{QString::number(4 * kWords)});
+    EXPECT_EQ(query(u"SELECT COUNT(DISTINCT uuid) FROM attempts"_qs), QStringList{QString::number(4 * kWords)});
+    EXPECT_EQ(query(u"SELECT number FROM sessions ORDER BY number"_qs), (QStringList{u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs}));
+    EXPECT_EQ(query(u"SELECT box, COUNT(*) FROM review GROUP BY box"_qs), QStringList{u"5"_qs});
+    EXPECT_EQ(query(u"SELECT COUNT(*) FROM review"_qs), QStringList{QString::number(kWords)});
+}
+
+// Three learners as the teacher's overview shows them, and their answers as
+// one CSV file.
+TEST_P(Store, OverviewShowsEveryLearnerOfTheClass)
+{
     HistoryStore store(kLong);
-    ASSERT_TRUE(store.open(folder()));
-    const std::vector<SessionScore> scores = store.sessionScores();
-    ASSERT_EQ(scores.size(), 2u);
-    EXPECT_EQ(scores[0].attempts + scores[1].attempts, 2 * kEach);
-    EXPECT_EQ(store.cards().size(), static_cast<size_t>(2 * kEach));
-    EXPECT_EQ(store.confusions(1).at(0).times, 2 * kEach);
+    ASSERT_TRUE(store.open(place())) << store.reason().toStdString();
+    const auto practise = [&](const QString& learner, std::vector<Attempt> attempts) {
+        ASSERT_TRUE(store.setLearner(learner));
+        const int session = store.startSession(u"l"_qs, QDateTime::currentDateTimeUtc());
+        for (const Attempt& a : attempts)
+            ASSERT_TRUE(store.record(session, a));
+    };
+    const Attempt window = Made(u"ﾏﾄﾞ"_qs, Verdict::Correct, {{S::Closed, S::Closed, true}, {S::O, S::O, true}});
+    practise(u"花子"_qs, {window, Made(u"ｺｺ"_qs, Verdict::Wrong, {{S::O, S::U, false}, {S::O, S::O, true}}, 1)});
+    practise(u"花子"_qs, {window, Made(u"ﾊｼ"_qs, Verdict::Lookalike, {{S::A, S::A, true}, {S::I, S::I, true}}, 5)});
+    practise(u"太郎"_qs, {Made(u"ｶｻ"_qs, Verdict::Wrong, {{S::A, S::E, false}, {S::A, S::A, true}}, 7)});
+    practise(u"次郎"_qs, {});
+    ASSERT_TRUE(store.flush(kLong));
+
+    QObject context;
+    std::optional<std::pair<std::vector<LearnerOverview>, QString>> answer;
+    store.readOverview(&context, [&](std::vector<LearnerOverview> learners, QString failure) {
+        answer.emplace(std::move(learners), failure);
+    });
+    const auto deadline = std::chrono::steady_clock::now() + kLong;
+    while (!answer && std::chrono::steady_clock::now() < deadline)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(answer);
+    EXPECT_TRUE(answer->second.isEmpty()) << answer->second.toStdString();
+    std::vector<QStringList> cells;
+    for (const LearnerOverview& l : answer->first)
+        cells.push_back(OverviewCells(l));
+    EXPECT_EQ(cells, (std::vector<QStringList>{
+                         {u"太郎"_qs, u"1"_qs, u"2025-03-01 19:07"_qs, u"0 %"_qs, u"あ 50 %"_qs, u"あ as え (1)"_qs},
+                         {u"次郎"_qs, u"0"_qs, u"never"_qs, {}, {}, {}},
+                         {u"花子"_qs, u"2"_qs, u"2025-03-01 19:05"_qs, u"50 → 100 %"_qs, u"お 75 %"_qs,
+                          u"お as う (1)"_qs},
+                     }));
+
+    const QString csv = dir.filePath(u"class.csv"_qs);
+    ASSERT_TRUE(store.exportClass(csv));
+    EXPECT_EQ(NextNotice(store).kind, Kind::Exported);
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(u"\r\n"_qs, Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], u"learner,date,list,word,reading,answer,verdict,replays,speed"_qs);
+    EXPECT_TRUE(lines[5].startsWith(u"太郎,2025-03-01 19:07:00,JSLdefault,ｶｻ!"_qs)) << lines[5].toStdString();
+
+    // On a server, whose learners are the whole class's, the learner chosen
+    // last belongs to the computer; a file's is whoever practised last.
+    ASSERT_TRUE(store.setLearner(u"花子"_qs));
+    HistoryStore again(kLong);
+    ASSERT_TRUE(again.open(place()));
+    EXPECT_EQ(again.learner(), onServer() ? u"花子"_qs : u"次郎"_qs);
 }
 
-// Waits for the store's next notice.
-HistoryNotice NextNotice(HistoryStore& store)
-{
-    const auto deadline = std::chrono::steady_clock::now() + kLong;
-    HistoryNotice notice;
-    while ((notice = store.takeNotice()).isEmpty() && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(10ms);
-    return notice;
-}
+INSTANTIATE_TEST_SUITE_P(BothEngines, Store, ::testing::Values(Engine::SQLite, Engine::PostgreSQL), EngineName);
 
 // A history as the version before learners wrote it (two sessions, five
 // attempts, three review cards), made by that version's own store.
@@ -279,7 +378,7 @@ TEST_F(Version1History, EveryAttemptGoesToTheLoginNameAndCardsStayDue)
     {
         HistoryStore store(kLong);
         ASSERT_TRUE(store.open(folder())) << store.reason().toStdString();
-        EXPECT_EQ(UserVersion(file()), 2);
+        EXPECT_EQ(UserVersion(file()), kHistorySchemaVersion);
         EXPECT_EQ(store.learners(), QStringList{login});
         const std::vector<SessionScore> scores = store.sessionScores();
         ASSERT_EQ(scores.size(), 2u);
@@ -381,6 +480,40 @@ TEST_F(History, LockedHistoryKeepsAnswersUntilItIsFree)
     EXPECT_EQ(store.takeNotice().kind, Kind::Stored);
     EXPECT_TRUE(store.takeNotice().isEmpty());
     EXPECT_EQ(Query(file(), QStringLiteral("SELECT reading FROM attempts ORDER BY id")), readings);
+}
+
+// Quitting while another program holds the history: the answers are kept
+// on the computer at once, not waited for, and the next program stores them.
+TEST_F(History, QuittingWhileLockedLosesNoAnswer)
+{
+    QStringList readings;
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    {
+        auto store = std::make_unique<HistoryStore>(kLong);
+        ASSERT_TRUE(store->open(folder()));
+        const int session = store->startSession(QStringLiteral("l"), QDateTime::currentDateTimeUtc());
+        ASSERT_TRUE(store->flush(kLong));
+        other.setDatabaseName(file());
+        ASSERT_TRUE(other.open());
+        ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        for (int i = 0; i < 3; ++i) {
+            readings << QStringLiteral("ｲ%1").arg(i);
+            EXPECT_TRUE(store->record(session, Made(readings.back(), Verdict::Wrong, {{S::I, S::E, false}})));
+        }
+        const auto before = std::chrono::steady_clock::now();
+        store.reset();
+        EXPECT_LT(std::chrono::steady_clock::now() - before, 500ms);
+    }
+    ASSERT_TRUE(QSqlQuery(other).exec(QStringLiteral("COMMIT")));
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+
+    HistoryStore next(kLong);
+    ASSERT_TRUE(next.open(folder()));
+    ASSERT_TRUE(next.flush(kLong));
+    EXPECT_EQ(Query(file(), QStringLiteral("SELECT reading FROM attempts ORDER BY id")), readings);
+    EXPECT_EQ(next.cards().size(), 3u);
 }
 
 // A history of a later version is not this program's to change: not even

@@ -1,7 +1,5 @@
-#include "model/History.h"
 #include "model/Review.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,33 +29,6 @@ TEST(Review, LeitnerBoxesCountedInSessions)
         SCOPED_TRACE(c.card ? c.card->box : 0);
         EXPECT_EQ(Advance(c.card, c.right, c.session), c.after);
     }
-}
-
-// The history keeps the cards and the confusions its attempts make.
-TEST(Review, HistoryAdvancesTheCardItFindsAndKnowsNoConfusionWithinAShape)
-{
-    using S = BasicShape;
-    QTemporaryDir dir;
-    HistoryStore store;
-    ASSERT_TRUE(store.open(dir.path())) << store.reason().toStdString();
-    const QDateTime at = QDateTime::fromSecsSinceEpoch(1'800'000'000);
-    auto attempt = [&](const char16_t* reading, Verdict verdict, std::vector<SyllableOutcome> syllables) {
-        return Attempt{at, QStringLiteral("list"), QString::fromUtf16(reading), QStringLiteral("word"),
-                       QString(), QString(), verdict, 0, QStringLiteral("500"), std::move(syllables)};
-    };
-    int session = 0;
-    for (int i = 0; i < 3; ++i) {
-        session = store.startSession(QStringLiteral("list"), at);
-        ASSERT_TRUE(store.record(session, attempt(u"ﾄ", Verdict::Correct, {{S::O, S::O, true}})));
-    }
-    // Read right three times: from box 2 (new) to 3, then 4.
-    EXPECT_EQ(store.cards().at({QStringLiteral("ﾄ"), QStringLiteral("word")}), (ReviewCard{4, session + 8}));
-
-    // ﾄﾏ read as ｺﾌ: ﾄ taken for ｺ, which looks the same; ﾏ for ﾌ, which does not.
-    ASSERT_TRUE(store.record(session, attempt(u"ﾄﾏ", Verdict::Wrong, {{S::O, S::O, false}, {S::Closed, S::U, false}})));
-    const std::vector<Confusion> confusions = store.confusions(5);
-    ASSERT_EQ(confusions.size(), 1u);
-    EXPECT_EQ(ConfusionText(confusions[0]), QStringLiteral("閉じた口 read as う: 1 time"));
 }
 
 TEST(Review, DrawTakesDueThenWeakShapesThenNewWords)

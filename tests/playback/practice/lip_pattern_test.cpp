@@ -151,6 +151,12 @@ TEST(Verdict, JudgesAnswersAgainstTheWord)
         {u"ﾏﾄﾞ", u"窓", u"魔", u"", Verdict::Wrong,
          {QStringLiteral("ﾏ (閉じた口) not seen"), QStringLiteral("ﾄﾞ (お) not seen")}},
         {u"ﾏﾄﾞ", u"窓", u" ", u"", Verdict::Skipped, {}},
+        // ﾝ read right, though ﾎ and ﾊﾟ give it other vowels to hold.
+        {u"ﾎﾝ", u"本", u"ぱん", u"ﾊﾟﾝ", Verdict::Wrong, {QStringLiteral("ﾎ (お) read as ﾊﾟ (閉じた口)")}},
+        // ｱ is paired with a syllable of its own shape, not with the last one.
+        {u"ｲﾀﾀﾞｷﾏｽ", u"いただきます", u"あ", u"ｱ", Verdict::Wrong,
+         {QStringLiteral("ｲ (い) not seen"), QStringLiteral("ﾀ (あ) not seen"), QStringLiteral("ﾀﾞ (あ) read as ｱ (あ)"),
+          QStringLiteral("ｷ (い) not seen"), QStringLiteral("ﾏ (閉じた口) not seen"), QStringLiteral("ｽ (う) not seen")}},
     };
     for (const auto& c : cases) {
         const LipPattern word = Pattern(QString::fromUtf16(c.reading));

@@ -15,20 +15,29 @@ namespace {
 
 const QString kSpeed = QStringLiteral("500");
 
-// Replays of one attempt, as stored.
-QList<int> StoredReplays(const QString& path)
+// The first column of what `query` finds in the history file at `path`.
+QList<int> Stored(const QString& path, const QString& query)
 {
-    QList<int> replays;
+    QList<int> values;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("probe"));
         db.setDatabaseName(path);
         EXPECT_TRUE(db.open());
-        QSqlQuery q(QStringLiteral("SELECT replays FROM attempts ORDER BY id"), db);
+        QSqlQuery q(query, db);
         while (q.next())
-            replays << q.value(0).toInt();
+            values << q.value(0).toInt();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("probe"));
-    return replays;
+    return values;
+}
+
+// A session of one word, shown and ready for an answer.
+PracticeSession ShownWord(const PracticeWord& word)
+{
+    PracticeSession session({word}, u"l"_qs, nullptr, QDateTime::currentDateTime());
+    EXPECT_TRUE(session.begin(ShippedTable(), kSpeed, nullptr));
+    session.shown();
+    return session;
 }
 
 TEST(PracticeSession, TurnsJudgeRecordAndScore)
@@ -58,7 +67,7 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
     std::vector<PracticeWord> words;
     for (const auto& t : turns)
         words.push_back(t.word);
-    PracticeSession session(words, u"level2"_qs, history.startSession(u"level2"_qs, start), &history, start);
+    PracticeSession session(words, u"level2"_qs, &history, start);
 
     int n = 0;
     for (const auto& t : turns) {
@@ -66,6 +75,7 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
         ASSERT_EQ(session.phase(), PracticeSession::Phase::Watching);
         ASSERT_EQ(session.current()->display, t.word.display);
         ASSERT_TRUE(session.begin(ShippedTable(), kSpeed, nullptr));
+        session.shown();
         for (int r = 0; r < t.replays; ++r)
             session.replayed();
         const QDateTime at = start.addSecs(20 * ++n);
@@ -83,19 +93,51 @@ TEST(PracticeSession, TurnsJudgeRecordAndScore)
     EXPECT_EQ(session.current(), nullptr);
     EXPECT_EQ(ScoreText(session), u"Score: 3 / 4 · time 1:20 · most often misread: あ"_qs);
     ASSERT_TRUE(history.flush(std::chrono::seconds(20)));
-    EXPECT_EQ(StoredReplays(history.path()), (QList<int>{2, 0, 1, 0}));
+    EXPECT_EQ(Stored(history.path(), u"SELECT replays FROM attempts ORDER BY id"_qs), (QList<int>{2, 0, 1, 0}));
     ASSERT_EQ(history.sessionScores().size(), 1u);
     EXPECT_EQ(history.sessionScores()[0].right, 3);
 }
 
+// Return after a verdict, pressed twice, reaches the next turn as an empty
+// answer; a learner typing before the word is played has seen nothing yet.
+TEST(PracticeSession, TakesNoAnswerBeforeTheWordIsShownAndNoBlankOne)
+{
+    PracticeSession session({{u"ﾏﾄﾞ"_qs, u"窓"_qs}}, u"l"_qs, nullptr, QDateTime::currentDateTime());
+    ASSERT_TRUE(session.begin(ShippedTable(), kSpeed, nullptr));
+    EXPECT_FALSE(session.judge(u"まど"_qs, u"ﾏﾄﾞ"_qs, ShippedTable(), nullptr, QDateTime::currentDateTime()));
+    EXPECT_FALSE(session.skip(nullptr, QDateTime::currentDateTime()));
+    session.shown();
+    EXPECT_FALSE(session.judge(u" "_qs, QString(), ShippedTable(), nullptr, QDateTime::currentDateTime()));
+    EXPECT_EQ(session.phase(), PracticeSession::Phase::Watching);
+    EXPECT_TRUE(session.judge(u"まど"_qs, u"ﾏﾄﾞ"_qs, ShippedTable(), nullptr, QDateTime::currentDateTime()));
+}
+
+TEST(PracticeSession, RefusesAnAnswerLongerThanAnyWordThatPlays)
+{
+    PracticeSession session = ShownWord({u"ﾏﾄﾞ"_qs, u"窓"_qs});
+    QString why;
+    EXPECT_FALSE(session.judge(u"long"_qs, QString(33, u'ｶ'), ShippedTable(), nullptr, QDateTime::currentDateTime(),
+                               &why));
+    EXPECT_EQ(why, u"The answer is too long (at most 32 syllables)"_qs);
+    EXPECT_EQ(session.phase(), PracticeSession::Phase::Watching);
+    EXPECT_TRUE(session.judge(u"long"_qs, QString(32, u'ｶ'), ShippedTable(), nullptr, QDateTime::currentDateTime()));
+}
+
 TEST(PracticeSession, WrongAnswerLinesTheSyllablesUpWithTheirShapes)
 {
-    PracticeSession session({{u"ﾏﾄﾞ"_qs, u"窓"_qs}}, u"l"_qs, 0, nullptr, QDateTime::currentDateTime());
-    ASSERT_TRUE(session.begin(ShippedTable(), kSpeed, nullptr));
+    PracticeSession session = ShownWord({u"ﾏﾄﾞ"_qs, u"窓"_qs});
     const AnswerVerdict* v = session.judge(u"まつ"_qs, u"ﾏﾂ"_qs, ShippedTable(), nullptr, QDateTime::currentDateTime());
     ASSERT_TRUE(v);
     EXPECT_EQ(VerdictText(*v, *session.current(), u"まつ"_qs), u"Wrong: it was 窓 (ﾏﾄﾞ)"_qs);
     EXPECT_EQ(DiffText(*v), u"ﾏ  [ﾄﾞ→ﾂ]\nﾄﾞ (お) read as ﾂ (う)"_qs);
+}
+
+TEST(PracticeSession, ShapeAccuracyCoversTheSmallTsuAndTheSyllabicN)
+{
+    const std::vector<ShapeAccuracy> accuracy{
+        {BasicShape::A, 2, 2}, {BasicShape::Geminate, 1, 0}, {BasicShape::SyllabicN, 4, 3}};
+    EXPECT_EQ(ShapeAccuracyLines(accuracy),
+              (QStringList{u"あ: 100% right (2 of 2)"_qs, u"促音: 0% right (0 of 1)"_qs, u"撥音: 75% right (3 of 4)"_qs}));
 }
 
 TEST(PracticeSession, DrawLeavesOutWordsThatCannotBePlayed)
@@ -133,11 +175,13 @@ TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
         const char* message;
     } cases[] = {
         {three, "2", "500", 2, ""},
-        {three, "0", "500", 1, ""},
-        {three, "9", "500", 3, ""},
+        {three, "3", "500", 3, ""},
+        {three, "0", "500", 0, "Choose a number of words from 1 to 3"},
+        {three, "4", "500", 0, "Choose a number of words from 1 to 3"},
+        {three, "2.5", "500", 0, "Choose a number of words from 1 to 3"},
         {dir.filePath(u"absent.txt"_qs), "2", "500", 0, "Word list not loaded"},
         {list("empty.txt", ""), "2", "500", 0, "Word list not loaded"},
-        {notKana, "2", "500", 0, "No word of this list can be played"},
+        {notKana, "1", "500", 0, "No word of this list can be played"},
         {three, "2", "0", 0, "Speed must be a number above 0"},
     };
     PracticeStarter starter(7);
@@ -154,6 +198,9 @@ TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
         }
     }
     EXPECT_TRUE(starter.history().isOn());
+    // None of those sessions was answered: none is stored.
+    ASSERT_TRUE(starter.history().flush(std::chrono::seconds(20)));
+    EXPECT_EQ(Stored(starter.history().path(), u"SELECT COUNT(*) FROM sessions"_qs), QList<int>{0});
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QWheelEvent>
+#include <QStyleOption>
 #include <QTextLayout>
 #include <QtTest>
 
@@ -224,8 +225,9 @@ private slots:
             {"InputArea", {320, 6, 233, 23}, u"", text},
             {"Label2", {240, 41, 73, 17}, u"振り假名", text},
             {"FuriganaTxt", {320, 40, 233, 23}, u"", text},
-            {"Label4", {384, 72, 41, 25}, u"速度", brush},
-            {"Text1", {424, 72, 33, 25}, u"500", text},
+            // Text1 grown to the left for four digits, its caption moved with it.
+            {"Label4", {372, 72, 41, 25}, u"速度", brush},
+            {"Text1", {412, 72, 45, 25}, u"500", text},
             {"Label3", {464, 72, 25, 25}, u"%", QStringLiteral("Times New Roman")},
             {"cmdInput", {488, 72, 69, 29}, u"スタート", brush},
             {"picSpace", {8, 104, 545, 385}, nullptr, QString()},
@@ -256,6 +258,13 @@ private slots:
         QVERIFY(w->InputArea->isEnabled());
         QVERIFY(qobject_cast<KanaLineEdit*>(Find<QWidget>(w.get(), "InputArea")));
         QVERIFY(!Find<QPushButton>(w.get(), "cmdInput")->icon().isNull());
+        // Four digits and the cursor stand whole in the speed box's text
+        // area, as the line edit itself lays it out (its frame, 2 pixels a side).
+        QStyleOptionFrame frame;
+        frame.initFrom(w->Text1);
+        frame.lineWidth = w->Text1->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, w->Text1);
+        const QRect area = w->Text1->style()->subElementRect(QStyle::SE_LineEditContents, &frame, w->Text1);
+        QVERIFY(area.width() - 4 >= w->Text1->fontMetrics().horizontalAdvance(QStringLiteral("8000")) + 1);
 
         QWidget* pic = w->picSpace;
         QVERIFY(pic->testAttribute(Qt::WA_NativeWindow));
@@ -275,7 +284,7 @@ private slots:
             {"FileMenus", u"ファイル(&F)", {{"mnuOpen", u"Open"}, {"mnuExit", u"終了"}}},
             {"ToolMenus", u"ツール(&T)",
              {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}, {"mnuAnswerQuiz", u"解答練習"}, {"mnuProgress", u"成績"},
-              {"mnuStudy", u"学習"}, {"mnuWordLists", u"単語リスト編集"}}},
+              {"mnuStudy", u"学習"}, {"mnuWordLists", u"単語リスト編集"}, {"mnuTeacher", u"教師用"}}},
             {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}}},
         };
         const QList<QAction*> bar = w->menuBar()->actions();

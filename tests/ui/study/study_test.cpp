@@ -65,6 +65,31 @@ private slots:
         QVERIFY(study_->findChild<QLabel*>(QStringLiteral("ShapeLbl"))->text().contains(QStringLiteral("<b>ﾄﾞ</b>")));
     }
 
+    // Each step says how far through the word it is; another word B takes
+    // away everything shown of the words before.
+    void stepsSayWhereTheyAreAndAnotherWordClearsTheResults()
+    {
+        auto* b = study_->findChild<KanaLineEdit*>(QStringLiteral("InputAreaB"));
+        b->setText(QStringLiteral("ﾅﾄﾞ"));
+        study_->cmdStepNext_Click();
+        study_->cmdStepNext_Click();
+        auto* where = study_->findChild<QLabel*>(QStringLiteral("StepLbl"));
+        QVERIFY(where);
+        QCOMPARE(where->text(), QStringLiteral("2 / 3"));
+        study_->cmdCompare_Click();
+        study_->cmdLookalikes_Click();
+        const QStringList results{"ShapeLbl", "StepLbl", "CompareLbl", "LookalikeLbl"};
+        for (const QString& name : results)
+            QVERIFY2(!study_->findChild<QLabel*>(name)->text().isEmpty(), qPrintable(name));
+        auto* strip = study_->findChild<QLabel*>(QStringLiteral("picCompare"));
+        QVERIFY(!strip->pixmap().isNull());
+
+        b->setText(QStringLiteral("ｱ"));
+        for (const QString& name : results)
+            QVERIFY2(study_->findChild<QLabel*>(name)->text().isEmpty(), qPrintable(name));
+        QVERIFY(strip->pixmap().isNull());
+    }
+
     void exportedStripIsAPngOfOnePicturePerSyllable()
     {
         const QString path = dir_.filePath(QStringLiteral("mado.png"));
