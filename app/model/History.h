@@ -71,6 +71,7 @@ struct SessionScore {
     int right = 0;  // correct and looks the same
     QDateTime firstAttempt;
     QDateTime lastAttempt;
+    int replays = 0;  // asked for over its attempts
 };
 
 // "お read as う: 12 times".

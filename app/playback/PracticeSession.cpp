@@ -175,9 +175,27 @@ std::vector<BasicShape> PracticeSession::mostMissed() const
 
 PracticeStarter::PracticeStarter(quint32 seed) : random_(seed) {}
 
-bool PracticeStarter::start(const QString& path, const QString& listName, QStringView countText,
-                            const SignTable& table, QStringView speedText, const QDateTime& now, QString* whyNot)
+void PracticeStarter::openHistory()
 {
+    if (!historyOpened_) {
+        historyOpened_ = true;
+        history_.open();
+    }
+}
+
+QStringList PracticeStarter::learners()
+{
+    openHistory();
+    return history_.learners();
+}
+
+bool PracticeStarter::start(const QString& path, const QString& listName, const QString& learnerName,
+                            QStringView countText, const SignTable& table, QStringView speedText,
+                            const QDateTime& now, QString* whyNot)
+{
+    openHistory();
+    if (!history_.setLearner(learnerName, whyNot))
+        return false;
     WordList words;
     QString why;
     listNotice_.clear();
@@ -200,10 +218,6 @@ bool PracticeStarter::start(const QString& path, const QString& listName, QStrin
     const std::optional<PlaybackPlan> start = BeginPlan(table, speedText, whyNot);
     if (!start)
         return false;
-    if (!historyOpened_) {
-        historyOpened_ = true;
-        history_.open();
-    }
     // The session is stored with its first answer; until then the number it
     // will get is the one after the last session stored.
     const std::vector<SessionScore> stored = history_.sessionScores();
@@ -284,6 +298,7 @@ std::vector<ProgressPoint> ProgressPoints(const std::vector<SessionScore>& score
         ProgressPoint p;
         p.number = static_cast<int>(points.size()) + 1;
         p.percent = s.attempts > 0 ? 100.0 * s.right / s.attempts : 0.0;
+        p.replaysPerWord = s.attempts > 0 ? double(s.replays) / s.attempts : 0.0;
         p.date = QLocale().toString(s.firstAttempt.isValid() ? s.firstAttempt : s.started, QLocale::ShortFormat);
         p.list = s.list;
         p.label = QCoreApplication::translate("oralis::Progress", "Session %1 · %2 · %3 · %4 of %5 right")

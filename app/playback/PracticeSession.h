@@ -129,8 +129,14 @@ public:
     // list does not load or holds no word, the count is not one of those, the
     // speed or the table gives no playback, or no word can be played; the
     // session before then stays.
-    bool start(const QString& path, const QString& listName, QStringView countText, const SignTable& table,
-               QStringView speedText, const QDateTime& now, QString* whyNot);
+    // The session is `learnerName`'s (HistoryStore::setLearner), refused
+    // with its reason when that is no name.
+    bool start(const QString& path, const QString& listName, const QString& learnerName, QStringView countText,
+               const SignTable& table, QStringView speedText, const QDateTime& now, QString* whyNot);
+
+    // The learners the history knows, whoever practises now first
+    // (HistoryStore::learners); opens the history when it is not yet.
+    QStringList learners();
 
     // The session in progress or just finished; null before the first.
     PracticeSession* session() const { return session_.get(); }
@@ -141,6 +147,8 @@ public:
     const QString& listNotice() const { return listNotice_; }
 
 private:
+    void openHistory();
+
     HistoryStore history_;
     bool historyOpened_ = false;
     QRandomGenerator random_;
@@ -169,6 +177,7 @@ QString ScoreText(const PracticeSession& session);
 struct ProgressPoint {
     int number = 0;
     double percent = 0;
+    double replaysPerWord = 0;
     QString date;
     QString list;
     QString label;

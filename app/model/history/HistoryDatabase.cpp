@@ -697,7 +697,8 @@ namespace {
 // Each session's attempts and how many were read right.
 const QString kSessionScores = QStringLiteral(
     "SELECT l.name, s.number, s.started, s.list, COUNT(*),"
-    " SUM(CASE WHEN a.verdict IN ('correct', 'lookalike') THEN 1 ELSE 0 END), MIN(a.at), MAX(a.at)"
+    " SUM(CASE WHEN a.verdict IN ('correct', 'lookalike') THEN 1 ELSE 0 END), MIN(a.at), MAX(a.at),"
+    " SUM(a.replays)"
     " FROM sessions s JOIN attempts a ON a.session = s.id JOIN learners l ON l.id = s.learner");
 const QString kBySession = QStringLiteral(" GROUP BY l.id, l.name, s.id, s.number, s.started, s.list");
 
@@ -733,7 +734,7 @@ std::vector<SessionScore> Database::sessionScores(const QString& learner, Histor
                          {learner});
     eachRow(q, ran, notice, [&] {
         scores.push_back({q.value(1).toInt(), FromStamp(q.value(2)), q.value(3).toString(), q.value(4).toInt(),
-                          q.value(5).toInt(), FromStamp(q.value(6)), FromStamp(q.value(7))});
+                          q.value(5).toInt(), FromStamp(q.value(6)), FromStamp(q.value(7)), q.value(8).toInt()});
     });
     return scores;
 }

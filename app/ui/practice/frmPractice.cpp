@@ -63,6 +63,7 @@ frmPractice::frmPractice(LearnerHost& host)
     setObjectName(QStringLiteral("frmPractice"));
     setWindowTitle(QStringLiteral("解答練習"));
     BuildWidgets();
+    FillLearners();
     FillLists();
     const QString kept = ReadSetting(setting::kPracticeList).toString();
     if (!kept.isEmpty() && QFileInfo::exists(kept))
@@ -80,6 +81,21 @@ void frmPractice::BuildWidgets()
         w->setFont(NamedFont(family, size));
     };
     auto* grid = new QGridLayout(this);
+
+    // Who practises: a name the history knows, or a new one typed in.
+    auto* learnerCaption = new QLabel(tr("学習者"), this);
+    learnerCaption->setFont(NamedFont(kTextFont));
+    LearnerCmb = new QComboBox(this);
+    named(LearnerCmb, "LearnerCmb", kTextFont);
+    LearnerCmb->setEditable(true);
+    LearnerCmb->setInsertPolicy(QComboBox::NoInsert);
+    LearnerCmb->setMinimumWidth(Twips(2400));
+    learnerCaption->setBuddy(LearnerCmb);
+    auto* learnerRow = new QHBoxLayout;
+    learnerRow->addWidget(learnerCaption);
+    learnerRow->addWidget(LearnerCmb);
+    learnerRow->addStretch(1);
+    grid->addLayout(learnerRow, 0, 0, 1, 4);
 
     auto* listCaption = new QLabel(QStringLiteral("単語リスト"), this);
     listCaption->setFont(NamedFont(kTextFont));
@@ -104,7 +120,7 @@ void frmPractice::BuildWidgets()
     top->addWidget(countCaption);
     top->addWidget(NumWordsTxt);
     top->addWidget(cmdStart);
-    grid->addLayout(top, 0, 0, 1, 4);
+    grid->addLayout(top, 1, 0, 1, 4);
 
     auto* answerCaption = new QLabel(QStringLiteral("答え"), this);
     answerCaption->setFont(NamedFont(kTextFont));
@@ -117,8 +133,8 @@ void frmPractice::BuildWidgets()
         else
             Answer();
     });
-    grid->addWidget(answerCaption, 1, 0);
-    grid->addWidget(AnswerTxt, 1, 1, 1, 3);
+    grid->addWidget(answerCaption, 2, 0);
+    grid->addWidget(AnswerTxt, 2, 1, 1, 3);
 
     cmdReplay = new QPushButton(QStringLiteral("もう一度"), this);
     named(cmdReplay, "cmdReplay", kButtonFont);
@@ -141,7 +157,7 @@ void frmPractice::BuildWidgets()
     buttons->addWidget(cmdNext);
     buttons->addStretch(1);
     buttons->addWidget(cmdCloseUp);
-    grid->addLayout(buttons, 2, 1, 1, 3);
+    grid->addLayout(buttons, 3, 1, 1, 3);
 
     VerdictLbl = new QLabel(this);
     named(VerdictLbl, "VerdictLbl", kTextFont, 12.0);
@@ -154,11 +170,18 @@ void frmPractice::BuildWidgets()
     ScoreLbl->setWordWrap(true);
     for (QLabel* l : {VerdictLbl, DiffLbl, ScoreLbl})
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(VerdictLbl, 3, 0, 1, 4);
-    grid->addWidget(DiffLbl, 4, 0, 1, 4);
-    grid->addWidget(ScoreLbl, 5, 0, 1, 4);
-    grid->setRowStretch(6, 1);
+    grid->addWidget(VerdictLbl, 4, 0, 1, 4);
+    grid->addWidget(DiffLbl, 5, 0, 1, 4);
+    grid->addWidget(ScoreLbl, 6, 0, 1, 4);
+    grid->setRowStretch(7, 1);
     resize(Twips(7200), Twips(4200));
+}
+
+void frmPractice::FillLearners()
+{
+    LearnerCmb->clear();
+    LearnerCmb->addItems(starter_.learners());
+    LearnerCmb->setCurrentIndex(0);
 }
 
 void frmPractice::FillLists()
@@ -223,8 +246,8 @@ void frmPractice::StartSession()
         return;
     QString why;
     const bool started = starter_.start(cmbList->currentData().toString(), cmbList->currentText(),
-                                        NumWordsTxt->text(), Program().signTable, host_.SpeedText(),
-                                        QDateTime::currentDateTime(), &why);
+                                        LearnerCmb->currentText(), NumWordsTxt->text(), Program().signTable,
+                                        host_.SpeedText(), QDateTime::currentDateTime(), &why);
     TellHistoryNotice();
     if (!starter_.listNotice().isEmpty())
         ShowMessage(this, starter_.listNotice());
@@ -237,6 +260,8 @@ void frmPractice::StartSession()
         if (!WriteSetting(key, value, &why))
             std::fprintf(stderr, "Oralis: %s\n", qPrintable(why));
     }
+    // A new name joins the list, and whoever practises leads it.
+    FillLearners();
     ScoreLbl->clear();
     BeginTurn();
 }

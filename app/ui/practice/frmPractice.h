@@ -35,6 +35,7 @@ public:
     // Fits the mouth into the main window's picture while 口元 is on.
     void FitMouth();
 
+    QComboBox* LearnerCmb = nullptr;
     QComboBox* cmbList = nullptr;
     NumberLineEdit* NumWordsTxt = nullptr;
     QPushButton* cmdStart = nullptr;
@@ -50,6 +51,7 @@ public:
 
 private:
     void BuildWidgets();
+    void FillLearners();
     void FillLists();
     void ListChosen(int index);
     void StartSession();

@@ -4,17 +4,23 @@
 #include "ui/BesideMain.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
+#include "ui/dialogs/Obtain_FilePath2.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QCursor>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScatterSeries>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QSignalBlocker>
 #include <QToolTip>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -64,6 +70,25 @@ frmProgress::frmProgress(QWidget* parent)
     setWindowTitle(QStringLiteral("成績"));
     auto* layout = new QVBoxLayout(this);
 
+    auto* learnerCaption = new QLabel(tr("学習者"), this);
+    LearnerCmb = new QComboBox(this);
+    LearnerCmb->setObjectName(QStringLiteral("LearnerCmb"));
+    learnerCaption->setBuddy(LearnerCmb);
+    connect(LearnerCmb, &QComboBox::activated, this, [this](int index) { Refresh(LearnerCmb->itemText(index)); });
+    cmdExport = new QPushButton(tr("Save as CSV…"), this);
+    cmdExport->setObjectName(QStringLiteral("cmdExport"));
+    cmdExport->setToolTip(tr("Every answer of this learner, one row each, for a spreadsheet"));
+    connect(cmdExport, &QPushButton::clicked, this, &frmProgress::ChooseExport);
+    auto* top = new QHBoxLayout;
+    top->addWidget(learnerCaption);
+    top->addWidget(LearnerCmb, 1);
+    top->addWidget(cmdExport);
+    layout->addLayout(top);
+    StatusLbl = new QLabel(this);
+    StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
+    StatusLbl->setWordWrap(true);
+    layout->addWidget(StatusLbl);
+
     NoHistoryLbl = new QLabel(this);
     NoHistoryLbl->setObjectName(QStringLiteral("NoHistoryLbl"));
     NoHistoryLbl->setWordWrap(true);
@@ -75,9 +100,9 @@ frmProgress::frmProgress(QWidget* parent)
     ScoreChart->setMinimumSize(Twips(7200), Twips(4500));
     layout->addWidget(ScoreChart, 3);
 
-    SessionTable = new QTableWidget(0, 3, this);
+    SessionTable = new QTableWidget(0, 4, this);
     SessionTable->setObjectName(QStringLiteral("SessionTable"));
-    SessionTable->setHorizontalHeaderLabels({tr("Date"), tr("List"), tr("Right")});
+    SessionTable->setHorizontalHeaderLabels({tr("Date"), tr("List"), tr("Right"), tr("Replays per word")});
     SessionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SessionTable->horizontalHeader()->setStretchLastSection(true);
     SessionTable->setMinimumHeight(Twips(1500));
@@ -94,16 +119,30 @@ frmProgress::frmProgress(QWidget* parent)
     GrowFonts();
 }
 
+frmProgress::~frmProgress() = default;
+
 void frmProgress::Refresh(const QString& learner)
 {
     // A connection of its own, opened for each look: the practice window may
     // be writing through another at the same time.
     HistoryStore history;
     history.open();
-    if (!learner.isEmpty())
-        history.showLearner(learner);
-    setWindowTitle(learner.isEmpty() ? QStringLiteral("成績") : QStringLiteral("成績: %1").arg(learner));
+    // Whoever practises now leads the list; the list stays in that order
+    // while the teacher looks at one learner after another.
+    QStringList names = history.learners();
+    shown_ = learner.isEmpty() ? names.front() : learner;
+    if (!names.contains(shown_))
+        names << shown_;
+    {
+        const QSignalBlocker quiet(LearnerCmb);
+        LearnerCmb->clear();
+        LearnerCmb->addItems(names);
+        LearnerCmb->setCurrentIndex(static_cast<int>(names.indexOf(shown_)));
+    }
+    history.showLearner(shown_);
+    setWindowTitle(tr("成績: %1").arg(shown_));
     points_ = ProgressPoints(history.sessionScores());
+    cmdExport->setEnabled(!points_.empty());
 
     const bool none = points_.empty();
     for (QWidget* w : std::initializer_list<QWidget*>{ScoreChart, SessionTable, ShapeLbl, ConfusionLbl})
@@ -132,6 +171,7 @@ void frmProgress::Refresh(const QString& learner)
         SessionTable->setItem(row, 0, new QTableWidgetItem(p.date));
         SessionTable->setItem(row, 1, new QTableWidgetItem(p.list));
         SessionTable->setItem(row, 2, new QTableWidgetItem(QStringLiteral("%1 %").arg(qRound(p.percent))));
+        SessionTable->setItem(row, 3, new QTableWidgetItem(QLocale().toString(p.replaysPerWord, 'f', 1)));
     }
     SessionTable->resizeColumnsToContents();
     SessionTable->scrollToBottom();
@@ -172,6 +212,41 @@ void frmProgress::Refresh(const QString& learner)
                               ? QStringLiteral("No shape taken for another yet.")
                               : QStringLiteral("Most frequent confusions:\n") + confusions.join(u'\n'));
     GrowFonts();
+}
+
+void frmProgress::ChooseExport()
+{
+    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
+    chooser.Prepare(false, tr("CSV File"), QStringLiteral(".csv"));
+    chooser.exec();
+    if (chooser.Rtn && chooser.FajliloSufikso == QStringLiteral(".csv"))
+        ExportTo(chooser.TargetFile);
+}
+
+void frmProgress::ExportTo(const QString& path)
+{
+    // A store of its own lives until the file is written: the window goes on meanwhile.
+    exporting_ = std::make_unique<HistoryStore>();
+    exporting_->setNoticeHandler(this, [this] { TellExport(); });
+    exporting_->open();
+    exporting_->showLearner(shown_);
+    StatusLbl->setToolTip(QString());
+    if (exporting_->exportAttempts(path))
+        StatusLbl->setText(tr("Saving the answers of %1…").arg(shown_));
+    else
+        StatusLbl->setText(exporting_->reason());
+}
+
+void frmProgress::TellExport()
+{
+    if (!exporting_)
+        return;
+    for (HistoryNotice notice = exporting_->takeNotice(); !notice.isEmpty(); notice = exporting_->takeNotice()) {
+        if (notice.kind == HistoryNotice::Kind::Exported || notice.kind == HistoryNotice::Kind::ExportFailed) {
+            StatusLbl->setText(notice.message);
+            StatusLbl->setToolTip(notice.details);
+        }
+    }
 }
 
 void frmProgress::ShowPointLabel(const QPointF& point, bool hovered)

@@ -7,9 +7,12 @@
 
 #include <QFont>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
+class QComboBox;
 class QLabel;
+class QPushButton;
 class QChartView;
 class QTableWidget;
 
@@ -21,11 +24,18 @@ class frmProgress : public QWidget {
     Q_OBJECT
 public:
     explicit frmProgress(QWidget* parent = nullptr);
+    ~frmProgress() override;
 
-    // Reads the history again (from the user's data folder), of `learner`
-    // when one is named.
+    // Reads the history again, of `learner` when one is named, else of
+    // whoever practises now; one learner at a time.
     void Refresh(const QString& learner = QString());
+    // Saves the shown learner's attempts as CSV at `path`, off the window's
+    // thread; StatusLbl says how it went.
+    void ExportTo(const QString& path);
 
+    QComboBox* LearnerCmb = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QLabel* StatusLbl = nullptr;
     QLabel* NoHistoryLbl = nullptr;
     QChartView* ScoreChart = nullptr;
     QTableWidget* SessionTable = nullptr;
@@ -39,7 +49,11 @@ private:
     // Fonts in proportion to the window, from the size it first had.
     void GrowFonts();
     void ShowPointLabel(const QPointF& point, bool hovered);
+    void ChooseExport();
+    void TellExport();
 
+    QString shown_;  // the learner shown
+    std::unique_ptr<HistoryStore> exporting_;
     std::vector<ProgressPoint> points_;
     QSize firstSize_;
     QFont textFont_;

@@ -1,11 +1,10 @@
 #include "ui/teacher/frmTeacher.h"
 
-#include "model/DataPlaces.h"
+#include "ui/BesideMain.h"
 #include "ui/LearnerHost.h"
+#include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/practice/frmProgress.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -107,11 +106,11 @@ void frmTeacher::Show(const std::vector<LearnerOverview>& learners, const QStrin
 
 void frmTeacher::ChooseExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save the class's answers"),
-                                                      QDir(UserDataFolder()).filePath(QStringLiteral("class.csv")),
-                                                      tr("CSV files (*.csv)"));
-    if (!path.isEmpty())
-        ExportTo(path);
+    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
+    chooser.Prepare(false, tr("CSV File"), QStringLiteral(".csv"));
+    chooser.exec();
+    if (chooser.Rtn && chooser.FajliloSufikso == QStringLiteral(".csv"))
+        ExportTo(chooser.TargetFile);
 }
 
 void frmTeacher::ExportTo(const QString& path)
@@ -135,9 +134,7 @@ void OpenTeacher(LearnerHost& host)
         teacher->Reload();
     else
         teacher = new frmTeacher(host, &host.HostWindow());
-    teacher->show();
-    teacher->raise();
-    teacher->activateWindow();
+    ShowBeside(*teacher, host.HostWindow(), host.PictureOnScreen());
 }
 
 }  // namespace oralis

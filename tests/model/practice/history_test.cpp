@@ -116,6 +116,7 @@ TEST_P(Store, KeepsAttemptsAcrossReopening)
     ASSERT_EQ(scores.size(), 2u);
     EXPECT_EQ(scores[0].attempts, 3);
     EXPECT_EQ(scores[0].right, 1);
+    EXPECT_EQ(scores[0].replays, 6);
     EXPECT_EQ(scores[0].firstAttempt.secsTo(scores[0].lastAttempt), 180);
     EXPECT_EQ(scores[1].list, QStringLiteral("food"));
     EXPECT_EQ(scores[1].right, 1);

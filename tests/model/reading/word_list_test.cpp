@@ -78,6 +78,11 @@ TEST(WordList, LinesGivingNoWordAreSkippedAndNamed)
               QStringLiteral("4 lines of list.txt were skipped: line 2 has no text, line 3 cannot be played (ｘ), "
                              "line 4 has no reading, and 1 more."));
     EXPECT_EQ(WordListNotice(ParseWordList(Utf8(u"ｱ,亜\r\n")), QStringLiteral("list.txt")), QString());
+    // Past the most words the quiz takes, the list says how many it took.
+    const WordList cut = ParseWordList(QByteArray("\xb1,a\r\n").repeated(kMaxWords + 1));
+    EXPECT_EQ(cut.size(), kMaxWords);
+    EXPECT_EQ(WordListNotice(cut, QStringLiteral("list.txt")),
+              QStringLiteral("Only the first 32767 words of list.txt were taken."));
 
     // Told once a file: loaded again, the same list says nothing.
     WordListNotices notices;

@@ -173,6 +173,7 @@ TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
         const char* speed;
         int drawn;  // 0: refused
         const char* message;
+        const char16_t* learner = u"花子";
     } cases[] = {
         {three, "2", "500", 2, ""},
         {three, "3", "500", 3, ""},
@@ -183,13 +184,15 @@ TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
         {list("empty.txt", ""), "2", "500", 0, "Word list not loaded"},
         {notKana, "1", "500", 0, "No word of this list can be played"},
         {three, "2", "0", 0, "Speed must be a number above 0"},
+        {three, "2", "500", 0, "A learner needs a name.", u" "},
     };
     PracticeStarter starter(7);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.toStdString() + " " + c.count + " " + c.speed);
         QString why;
-        const bool started = starter.start(c.path, u"list"_qs, QString::fromLatin1(c.count), ShippedTable(),
-                                           QString::fromLatin1(c.speed), QDateTime::currentDateTime(), &why);
+        const bool started = starter.start(c.path, u"list"_qs, QString::fromUtf16(c.learner), QString::fromLatin1(c.count),
+                                           ShippedTable(), QString::fromLatin1(c.speed), QDateTime::currentDateTime(),
+                                           &why);
         EXPECT_EQ(started, c.drawn > 0);
         EXPECT_EQ(why.left(qstrlen(c.message)).toStdString(), c.message);
         if (started) {
@@ -198,6 +201,7 @@ TEST(PracticeSession, StarterLoadsTheListDrawsTheCountAndSaysWhyItCannot)
         }
     }
     EXPECT_TRUE(starter.history().isOn());
+    EXPECT_EQ(starter.learners().front(), u"花子"_qs);
     // None of those sessions was answered: none is stored.
     ASSERT_TRUE(starter.history().flush(std::chrono::seconds(20)));
     EXPECT_EQ(Stored(starter.history().path(), u"SELECT COUNT(*) FROM sessions"_qs), QList<int>{0});

@@ -324,6 +324,49 @@ private slots:
         QCOMPARE(practice->NumWordsTxt->text(), QStringLiteral("2"));
         QVERIFY(!practice->cmdCloseUp->isChecked());
     }
+
+    // A new learner's session is theirs: they lead the chooser next time, and
+    // 成績 shows them alone, with their replays, and saves their answers as CSV.
+    void eachLearnerPractisesAndIsShownAlone()
+    {
+        const QString earlier = frmPractice(*main_).LearnerCmb->itemText(0);
+        {
+            frmPractice practice(*main_);
+            practice.LearnerCmb->setEditText(QStringLiteral(" 太郎 "));
+            practice.SelectListFile(list_);
+            practice.NumWordsTxt->setText(QStringLiteral("1"));
+            practice.cmdStart->click();
+            QVERIFY(practice.Session() && practice.Session()->answerable());
+            practice.cmdReplay->click();
+            QTest::keyClicks(practice.AnswerTxt, WrongAnswer(practice));
+            QTest::keyClick(practice.AnswerTxt, Qt::Key_Return);
+            QTest::keyClick(practice.AnswerTxt, Qt::Key_Return);
+            QVERIFY(!practice.Session()->inProgress());
+        }
+        frmPractice next(*main_);
+        QCOMPARE(next.LearnerCmb->itemText(0), QStringLiteral("太郎"));
+        QVERIFY(next.LearnerCmb->findText(earlier) > 0);
+
+        frmProgress progress;
+        progress.Refresh();
+        QCOMPARE(progress.LearnerCmb->currentText(), QStringLiteral("太郎"));
+        QCOMPARE(progress.SessionTable->rowCount(), 1);
+        QCOMPARE(progress.SessionTable->item(0, 3)->text(), QStringLiteral("1.0"));
+        const int before = progress.SessionTable->rowCount();
+        progress.LearnerCmb->activated(progress.LearnerCmb->findText(earlier));
+        QCOMPARE(progress.windowTitle(), QStringLiteral("成績: %1").arg(earlier));
+        QVERIFY(progress.SessionTable->rowCount() > before);
+        progress.LearnerCmb->activated(0);
+
+        const QString csv = dir_.filePath(QStringLiteral("taro.csv"));
+        progress.ExportTo(csv);
+        QTRY_VERIFY(progress.StatusLbl->text().contains(QStringLiteral("saved")));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(bytes.count('\n'), 2);  // the heading and the one answer
+    }
 };
 
 QTEST_MAIN(PracticeWindowTest)
