@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>
-Without options, opens the lip-reading trainer&apos;s window.
+Without options, opens the lip-reading trainer's window.
 
   --reading TEXT...   for each text: the text, its reading as the word box
                       reads it and the signs it plays, tab-separated; a text
@@ -312,11 +312,11 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>学習者の名前を入れてください。</translation>
     </message>
     <message>
-        <source>A learner&apos;s name has at most %1 characters.</source>
+        <source>A learner's name has at most %1 characters.</source>
         <translation>学習者の名前は %1 文字までです。</translation>
     </message>
     <message>
-        <source>A learner&apos;s name is one line.</source>
+        <source>A learner's name is one line.</source>
         <translation>学習者の名前は 1 行で入れてください。</translation>
     </message>
     <message>
@@ -354,11 +354,11 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>見つかったドライバー: %1</translation>
     </message>
     <message>
-        <source>Qt&apos;s PostgreSQL driver is not installed (package libqt6sql6-psql). Answers are kept on this computer.</source>
+        <source>Qt's PostgreSQL driver is not installed (package libqt6sql6-psql). Answers are kept on this computer.</source>
         <translation>Qt の PostgreSQL ドライバーがインストールされていません (パッケージ libqt6sql6-psql)。解答はこのコンピューターに記録します。</translation>
     </message>
     <message>
-        <source>History is off: Qt&apos;s SQLite driver is not installed.</source>
+        <source>History is off: Qt's SQLite driver is not installed.</source>
         <translation>履歴は記録されません。Qt の SQLite ドライバーがインストールされていません。</translation>
     </message>
     <message>
@@ -386,7 +386,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>学習者</translation>
     </message>
     <message>
-        <source>The history&apos;s setting cannot be used: %1. History is kept in this computer&apos;s file meanwhile.</source>
+        <source>The history's setting cannot be used: %1. History is kept in this computer's file meanwhile.</source>
         <translation>履歴の設定が使えません: %1。それまで履歴はこのコンピューターのファイルに記録します。</translation>
     </message>
     <message>
@@ -478,7 +478,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>%1 はサービス名でも接続文字列でもありません</translation>
     </message>
     <message>
-        <source>it holds a password; keep passwords in libpq&apos;s password file (~/.pgpass) or service file</source>
+        <source>it holds a password; keep passwords in libpq's password file (~/.pgpass) or service file</source>
         <translation>パスワードが含まれています。パスワードは libpq のパスワードファイル (~/.pgpass) かサービスファイルに書いてください</translation>
     </message>
 </context>
@@ -505,7 +505,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>ファイルが UTF-16 です。口形表は UTF-8 か Shift-JIS で読みます</translation>
     </message>
     <message>
-        <source>the file ends inside a sign&apos;s header</source>
+        <source>the file ends inside a sign's header</source>
         <translation>口形の見出しの途中でファイルが終わっています</translation>
     </message>
     <message>
@@ -708,6 +708,34 @@ has faults, 2 when the command line is wrong or the list cannot be read.
     <message>
         <source>The answer is too long (at most %1 syllables)</source>
         <translation>解答が長すぎます (%1 音まで)</translation>
+    </message>
+    <message>
+        <source>Correct: %1</source>
+        <translation>正解: %1</translation>
+    </message>
+    <message>
+        <source>Looks the same: %1 and %2 look alike on the lips</source>
+        <translation>同じ口の形: %1 と %2 は唇では同じに見えます</translation>
+    </message>
+    <message>
+        <source>Wrong: it was %1</source>
+        <translation>不正解: 答えは %1 でした</translation>
+    </message>
+    <message>
+        <source>Skipped: it was %1</source>
+        <translation>わからない: 答えは %1 でした</translation>
+    </message>
+    <message>
+        <source>Score: %1 / %2 · time %3:%4</source>
+        <translation>成績: %1 / %2 · 時間 %3:%4</translation>
+    </message>
+    <message>
+        <source> · most often misread: %1</source>
+        <translation> · よく読み違えた口の形: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2% right (%3 of %4)</source>
+        <translation>%1: 正解 %2% (%4 中 %3)</translation>
     </message>
 </context>
 <context>
@@ -1011,7 +1039,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>level1</source>
-        <comment>the shipped list of a beginner&apos;s first words</comment>
+        <comment>the shipped list of a beginner's first words</comment>
         <translation>初級</translation>
     </message>
     <message>
@@ -1124,7 +1152,7 @@ The file is left as it is.</source>
     <message>
         <source>Form1</source>
         <comment>the title of the dialog that copies a frame</comment>
-        <translation>フレームのコピー</translation>
+        <translation>コピー元</translation>
     </message>
     <message>
         <source>Sign Index</source>
@@ -1136,7 +1164,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>Preview</source>
-        <translation>プレビュー</translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1144,7 +1172,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>キャンセル</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Characters</source>
@@ -1160,6 +1188,58 @@ The file is left as it is.</source>
     <message>
         <source>The session in progress will be left unfinished</source>
         <translation>途中の練習は終わらないまま残ります</translation>
+    </message>
+    <message>
+        <source>解答練習</source>
+        <translation>解答練習</translation>
+    </message>
+    <message>
+        <source>学習者</source>
+        <translation>学習者</translation>
+    </message>
+    <message>
+        <source>単語リスト</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message>
+        <source>単語数</source>
+        <translation>単語数</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>答え</source>
+        <translation>答え</translation>
+    </message>
+    <message>
+        <source>もう一度</source>
+        <translation>もう一度</translation>
+    </message>
+    <message>
+        <source>ゆっくり</source>
+        <translation>ゆっくり</translation>
+    </message>
+    <message>
+        <source>わからない</source>
+        <translation>わからない</translation>
+    </message>
+    <message>
+        <source>Other list file…</source>
+        <translation>ほかのリストファイル…</translation>
+    </message>
+    <message>
+        <source>Word List</source>
+        <translation>単語リスト</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2: what did the lips say?</source>
+        <translation>%2 問中 %1 問目: 唇は何と言いましたか?</translation>
+    </message>
+    <message>
+        <source>Session over</source>
+        <translation>練習は終わりです</translation>
     </message>
 </context>
 <context>
@@ -1179,6 +1259,66 @@ The file is left as it is.</source>
     <message>
         <source>Session</source>
         <translation>回</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>学習者</source>
+        <translation>学習者</translation>
+    </message>
+    <message>
+        <source>Save as CSV…</source>
+        <translation>CSV で保存…</translation>
+    </message>
+    <message>
+        <source>Every answer of this learner, one row each, for a spreadsheet</source>
+        <translation>この学習者のすべての解答を、1 行に 1 つずつ表計算用に保存します</translation>
+    </message>
+    <message>
+        <source>Replays per word</source>
+        <translation>1 語あたりの再生回数</translation>
+    </message>
+    <message>
+        <source>成績: %1</source>
+        <translation>成績: %1</translation>
+    </message>
+    <message>
+        <source>No practice history yet: every word answered in the answer practice (ツール → 解答練習) is kept and shown here.</source>
+        <translation>まだ練習の記録がありません。解答練習 (ツール → 解答練習) で答えた単語は、すべて記録されてここに表示されます。</translation>
+    </message>
+    <message>
+        <source>Score of each session (%)</source>
+        <translation>練習ごとの正解率 (%)</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>Mouth shapes read right:
+</source>
+        <translation>口の形ごとの正解率:
+</translation>
+    </message>
+    <message>
+        <source>No shape taken for another yet.</source>
+        <translation>まだ口の形の読み違いはありません。</translation>
+    </message>
+    <message>
+        <source>Most frequent confusions:
+</source>
+        <translation>よくある読み違い:
+</translation>
+    </message>
+    <message>
+        <source>CSV File</source>
+        <translation>CSV ファイル</translation>
+    </message>
+    <message>
+        <source>Saving the answers of %1…</source>
+        <translation>%1 さんの解答を保存しています…</translation>
     </message>
 </context>
 <context>
@@ -1370,7 +1510,7 @@ The file is left as it is.</source>
         <translation>クラスを CSV で保存…</translation>
     </message>
     <message>
-        <source>Reading the class&apos;s history…</source>
+        <source>Reading the class's history…</source>
         <translation>クラスの履歴を読んでいます…</translation>
     </message>
     <message>
@@ -1382,12 +1522,8 @@ The file is left as it is.</source>
         <translation>学習者: %1 人</translation>
     </message>
     <message>
-        <source>Save the class&apos;s answers</source>
-        <translation>クラスの解答を保存</translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV ファイル (*.csv)</translation>
+        <source>CSV File</source>
+        <translation>CSV ファイル</translation>
     </message>
 </context>
 <context>
@@ -1470,9 +1606,7 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>Words of one colour look the same on the lips: %n group(s).</source>
-        <translation>
-            <numerusform>同じ色の単語は同じ口の形です (%n 組)。</numerusform>
-        </translation>
+        <translation><numerusform>同じ色の単語は同じ口の形です (%n 組)。</numerusform></translation>
     </message>
     <message>
         <source>New list</source>
@@ -1496,9 +1630,7 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>%n line(s) without a reading or a text were left out; saving drops them.</source>
-        <translation>
-            <numerusform>読みか文字のない %n 行を除きました。保存するとこの行はなくなります。</numerusform>
-        </translation>
+        <translation><numerusform>読みか文字のない %n 行を除きました。保存するとこの行はなくなります。</numerusform></translation>
     </message>
     <message>
         <source>Only the first %1 words were read.</source>
@@ -1549,9 +1681,7 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation>
-            <numerusform>%n 語</numerusform>
-        </translation>
+        <translation><numerusform>%n 語</numerusform></translation>
     </message>
     <message>
         <source>Left out, since they cannot be played:</source>
@@ -1565,9 +1695,7 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>Saved %1: %n page(s)</source>
-        <translation>
-            <numerusform>%1 を保存しました (%n ページ)</numerusform>
-        </translation>
+        <translation><numerusform>%1 を保存しました (%n ページ)</numerusform></translation>
     </message>
     <message>
         <source>PDF Document</source>
@@ -1579,9 +1707,7 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>Sent %n page(s) to the printer</source>
-        <translation>
-            <numerusform>%n ページをプリンターに送りました</numerusform>
-        </translation>
+        <translation><numerusform>%n ページをプリンターに送りました</numerusform></translation>
     </message>
     <message>
         <source>Cannot print
@@ -1594,7 +1720,7 @@ The file is left as it is.</source>
     <name>oralis::frmYesNo</name>
     <message>
         <source>Form1</source>
-        <comment>the title of the quiz&apos;s question</comment>
+        <comment>the title of the quiz's question</comment>
         <translation>練習</translation>
     </message>
     <message>

@@ -174,7 +174,7 @@ QStringList ShippedWordLists(const QString& programFolder)
     return {};
 }
 
-QString WordListTitle(const QString& path, const QString& programFolder)
+QString ShippedListTitle(const QString& name)
 {
     struct Title {
         const char* name;  // the file name without ".txt", and the source text
@@ -197,6 +197,14 @@ QString WordListTitle(const QString& path, const QString& programFolder)
         QT_TRANSLATE_NOOP3("oralis::WordLists", "school-and-work", "a shipped list by theme"),
         QT_TRANSLATE_NOOP3("oralis::WordLists", "health-and-safety", "a shipped list by theme"),
     };
+    for (const Title& t : shipped)
+        if (name == QLatin1String(t.name))
+            return QCoreApplication::translate("oralis::WordLists", t.name, t.comment);
+    return name;
+}
+
+QString WordListTitle(const QString& path, const QString& programFolder)
+{
     const QFileInfo file(path);
     const QString name = file.completeBaseName();
     const QString folder = WithTrailingSeparator(file.absolutePath());
@@ -205,12 +213,7 @@ QString WordListTitle(const QString& path, const QString& programFolder)
         const QString clean = WithTrailingSeparator(QDir::cleanPath(place));
         return folder == clean || folder == clean + QStringLiteral("lists/");
     });
-    if (!isShipped || file.suffix() != QLatin1String("txt"))
-        return name;
-    for (const Title& t : shipped)
-        if (name == QLatin1String(t.name))
-            return QCoreApplication::translate("oralis::WordLists", t.name, t.comment);
-    return name;
+    return isShipped && file.suffix() == QLatin1String("txt") ? ShippedListTitle(name) : name;
 }
 
 QStringList WordListCandidates()

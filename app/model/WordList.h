@@ -78,6 +78,11 @@ QStringList ShippedWordLists(const QString& programFolder);
 // name without ".txt".
 QString WordListTitle(const QString& path, const QString& programFolder);
 
+// The same for a list kept by its file name without ".txt" (as the history
+// keeps the lists practised): a shipped list's name in the user's language,
+// any other name as it is.
+QString ShippedListTitle(const QString& name);
+
 // Reads the first of `paths` that exists, as a regular file of at most
 // kMaxWordListSize (ReadRegularFile). False, with `path` empty, when none
 // exists, or when the first that exists cannot be read or is too large,
