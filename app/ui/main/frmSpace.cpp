@@ -240,6 +240,7 @@ void frmSpace::BuildMenus()
     // shown finds theirs.
     QMenu* language = help->addMenu(tr("Language"));
     language->setObjectName(QStringLiteral("mnuLanguage"));
+    language->menuAction()->setObjectName(QStringLiteral("mnuLanguage"));
     auto* languages = new QActionGroup(language);
     const LanguageChoice stored = StoredLanguageChoice();
     const std::pair<LanguageChoice, const char*> choices[] = {{LanguageChoice::System, "mnuLanguageSystem"},
