@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>
-Without options, opens the lip-reading trainer's window.
+Without options, opens the lip-reading trainer&apos;s window.
 
   --reading TEXT...   for each text: the text, its reading as the word box
                       reads it and the signs it plays, tab-separated; a text
@@ -137,7 +137,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
     </message>
     <message>
         <source>Add Char</source>
-        <translation>文字追加</translation>
+        <translation>口形追加</translation>
     </message>
     <message>
         <source>Save</source>
@@ -231,7 +231,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
     </message>
     <message>
         <source>%1 exists. Replace it?</source>
-        <translation>%1 はすでにあります。置き換えますか?</translation>
+        <translation>%1 はすでにあります。置き換えますか？</translation>
     </message>
 </context>
 <context>
@@ -312,11 +312,11 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>学習者の名前を入れてください。</translation>
     </message>
     <message>
-        <source>A learner's name has at most %1 characters.</source>
+        <source>A learner&apos;s name has at most %1 characters.</source>
         <translation>学習者の名前は %1 文字までです。</translation>
     </message>
     <message>
-        <source>A learner's name is one line.</source>
+        <source>A learner&apos;s name is one line.</source>
         <translation>学習者の名前は 1 行で入れてください。</translation>
     </message>
     <message>
@@ -354,11 +354,11 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>見つかったドライバー: %1</translation>
     </message>
     <message>
-        <source>Qt's PostgreSQL driver is not installed (package libqt6sql6-psql). Answers are kept on this computer.</source>
+        <source>Qt&apos;s PostgreSQL driver is not installed (package libqt6sql6-psql). Answers are kept on this computer.</source>
         <translation>Qt の PostgreSQL ドライバーがインストールされていません (パッケージ libqt6sql6-psql)。解答はこのコンピューターに記録します。</translation>
     </message>
     <message>
-        <source>History is off: Qt's SQLite driver is not installed.</source>
+        <source>History is off: Qt&apos;s SQLite driver is not installed.</source>
         <translation>履歴は記録されません。Qt の SQLite ドライバーがインストールされていません。</translation>
     </message>
     <message>
@@ -386,7 +386,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>学習者</translation>
     </message>
     <message>
-        <source>The history's setting cannot be used: %1. History is kept in this computer's file meanwhile.</source>
+        <source>The history&apos;s setting cannot be used: %1. History is kept in this computer&apos;s file meanwhile.</source>
         <translation>履歴の設定が使えません: %1。それまで履歴はこのコンピューターのファイルに記録します。</translation>
     </message>
     <message>
@@ -478,7 +478,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>%1 はサービス名でも接続文字列でもありません</translation>
     </message>
     <message>
-        <source>it holds a password; keep passwords in libpq's password file (~/.pgpass) or service file</source>
+        <source>it holds a password; keep passwords in libpq&apos;s password file (~/.pgpass) or service file</source>
         <translation>パスワードが含まれています。パスワードは libpq のパスワードファイル (~/.pgpass) かサービスファイルに書いてください</translation>
     </message>
 </context>
@@ -505,7 +505,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
         <translation>ファイルが UTF-16 です。口形表は UTF-8 か Shift-JIS で読みます</translation>
     </message>
     <message>
-        <source>the file ends inside a sign's header</source>
+        <source>the file ends inside a sign&apos;s header</source>
         <translation>口形の見出しの途中でファイルが終わっています</translation>
     </message>
     <message>
@@ -864,11 +864,11 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>Choose another table?</source>
-        <translation>ほかの口形表を選びますか?</translation>
+        <translation>ほかの口形表を選びますか？</translation>
     </message>
     <message>
         <source>Start with the table that comes with Oralis, or choose another one?</source>
-        <translation>Oralis に付属の口形表で始めますか。ほかの口形表を選びますか?</translation>
+        <translation>Oralis に付属の口形表で始めますか。ほかの口形表を選びますか？</translation>
     </message>
     <message>
         <source>Use the shipped table</source>
@@ -1039,7 +1039,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>level1</source>
-        <comment>the shipped list of a beginner's first words</comment>
+        <comment>the shipped list of a beginner&apos;s first words</comment>
         <translation>初級</translation>
     </message>
     <message>
@@ -1235,7 +1235,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>Word %1 of %2: what did the lips say?</source>
-        <translation>%2 問中 %1 問目: 唇は何と言いましたか?</translation>
+        <translation>%2 問中 %1 問目: 唇は何と言いましたか？</translation>
     </message>
     <message>
         <source>Session over</source>
@@ -1254,11 +1254,11 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>Right</source>
-        <translation>正解</translation>
+        <translation>正解率</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation>回</translation>
+        <translation>練習の回</translation>
     </message>
     <message>
         <source>成績</source>
@@ -1510,7 +1510,7 @@ The file is left as it is.</source>
         <translation>クラスを CSV で保存…</translation>
     </message>
     <message>
-        <source>Reading the class's history…</source>
+        <source>Reading the class&apos;s history…</source>
         <translation>クラスの履歴を読んでいます…</translation>
     </message>
     <message>
@@ -1606,7 +1606,9 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>Words of one colour look the same on the lips: %n group(s).</source>
-        <translation><numerusform>同じ色の単語は同じ口の形です (%n 組)。</numerusform></translation>
+        <translation>
+            <numerusform>同じ色の単語は同じ口の形です (%n 組)。</numerusform>
+        </translation>
     </message>
     <message>
         <source>New list</source>
@@ -1618,7 +1620,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>The word list has changes that are not saved. Save them?</source>
-        <translation>単語リストに保存していない変更があります。保存しますか?</translation>
+        <translation>単語リストに保存していない変更があります。保存しますか？</translation>
     </message>
     <message>
         <source>Word List</source>
@@ -1630,7 +1632,9 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>%n line(s) without a reading or a text were left out; saving drops them.</source>
-        <translation><numerusform>読みか文字のない %n 行を除きました。保存するとこの行はなくなります。</numerusform></translation>
+        <translation>
+            <numerusform>読みか文字のない %n 行を除きました。保存するとこの行はなくなります。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Only the first %1 words were read.</source>
@@ -1681,7 +1685,9 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>%n word(s)</source>
-        <translation><numerusform>%n 語</numerusform></translation>
+        <translation>
+            <numerusform>%n 語</numerusform>
+        </translation>
     </message>
     <message>
         <source>Left out, since they cannot be played:</source>
@@ -1695,7 +1701,9 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>Saved %1: %n page(s)</source>
-        <translation><numerusform>%1 を保存しました (%n ページ)</numerusform></translation>
+        <translation>
+            <numerusform>%1 を保存しました (%n ページ)</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF Document</source>
@@ -1707,7 +1715,9 @@ The file is left as it is.</source>
     </message>
     <message numerus="yes">
         <source>Sent %n page(s) to the printer</source>
-        <translation><numerusform>%n ページをプリンターに送りました</numerusform></translation>
+        <translation>
+            <numerusform>%n ページをプリンターに送りました</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cannot print
@@ -1720,7 +1730,7 @@ The file is left as it is.</source>
     <name>oralis::frmYesNo</name>
     <message>
         <source>Form1</source>
-        <comment>the title of the quiz's question</comment>
+        <comment>the title of the quiz&apos;s question</comment>
         <translation>練習</translation>
     </message>
     <message>
