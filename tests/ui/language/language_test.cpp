@@ -9,6 +9,7 @@
 #include "model/ProgramState.h"
 #include "model/RegularFile.h"
 #include "model/WordList.h"
+#include "ui/NumberLineEdit.h"
 #include "ui/dialogs/Obtain_FilePath2.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/editor/EditFrm.h"
@@ -222,8 +223,15 @@ private slots:
         quiz.hide();
 
         main_->findChild<QAction*>(u"mnuAnswerQuiz"_s)->trigger();
-        Check(Opened<frmPractice>(), u"practice"_s);
-        Opened<frmPractice>()->close();
+        frmPractice* practice = Opened<frmPractice>();
+        Check(practice, u"practice"_s);
+        // A session of one word, answered wrong: the verdict and the score.
+        practice->NumWordsTxt->setText(u"1"_s);
+        practice->cmdStart->click();
+        practice->AnswerTxt->setText(u"ねこ"_s);
+        QTest::keyClick(practice->AnswerTxt, Qt::Key_Return);
+        Check(practice, u"practice_verdict"_s);
+        practice->close();
         main_->findChild<QAction*>(u"mnuProgress"_s)->trigger();
         Check(Opened<frmProgress>(), u"progress"_s);
         Opened<frmProgress>()->close();
