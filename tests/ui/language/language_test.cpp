@@ -283,6 +283,11 @@ private slots:
         emit main_->InputArea->readingChanged(u"abc"_s);
         CheckModal<QMessageBox>(u"message_unsupported"_s, [this] { main_->findChild<QPushButton*>(u"cmdInput"_s)->click(); });
         CheckModal<QMessageBox>(u"message_no_quiz_list"_s, [this] { RunQuiz(*main_, {{data_.filePath(u"none.txt"_s)}, {}}); });
+        // The other language, from the next start; then the locale's again, which needs no word.
+        const QString other = Japanese() ? u"mnuLanguageEnglish"_s : u"mnuLanguageJapanese"_s;
+        CheckModal<QMessageBox>(u"message_language"_s, [&] { main_->findChild<QAction*>(other)->trigger(); });
+        main_->findChild<QAction*>(u"mnuLanguageSystem"_s)->trigger();
+        QCOMPARE(StoredLanguageChoice(), LanguageChoice::System);
     }
 
     // A few texts as each language has them: the titles the source leaves
@@ -307,6 +312,7 @@ private slots:
             {"繼續", "繼續"},
             {"food", "食べ物"},                // the worksheet's heading
             {"No such file or directory", "そのようなファイルやディレクトリはありません"},
+            {"The language changes when Oralis is started again.", "言語は Oralis を次に起動したときに切り替わります。"},
         };
         // The system's reason for a failed save, in the same language.
         QString why;
