@@ -66,7 +66,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
     </message>
     <message>
         <source>%1: %2 words, %3 lines to mend</source>
-        <translation>%1: %2 語、直す行 %3</translation>
+        <translation>%1: %2 語、直す行は %3 行</translation>
     </message>
     <message>
         <source>%1: wrong number of arguments</source>
