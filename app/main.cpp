@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 #include "model/DataPlaces.h"
+#include "model/Language.h"
 #include "model/MecabReading.h"
+#include "model/ProgramState.h"
 #include "model/RegularFile.h"
 #include "ui/Common.h"
 #include "ui/main/frmSpace.h"
@@ -11,6 +13,18 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+// Before any text is made: the user's language, or the source texts with a
+// word on stderr when its translation is missing.
+void UseUsersLanguage()
+{
+    for (const QString& missing : oralis::UseLanguage(oralis::SpeaksJapanese(), oralis::ProgramFolder()))
+        std::fprintf(stderr, "Oralis: cannot load the translation %s\n", qPrintable(missing));
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     QStringList args;
@@ -20,6 +34,7 @@ int main(int argc, char** argv)
     // no display.
     if (oralis::IsCommandLine(args)) {
         QCoreApplication app(argc, argv);
+        UseUsersLanguage();
         QTextStream out(stdout);
         QTextStream err(stderr);
         return oralis::RunCommandLine(args, out, err, oralis::SharedMecabReader());
@@ -28,6 +43,7 @@ int main(int argc, char** argv)
     // a native X window.
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    UseUsersLanguage();
     // Desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.oralis.Oralis"));
     oralis::UseOneJapaneseFace();

@@ -21,6 +21,10 @@ packages=(
   ibus ibus-mozc dbus-x11 xdotool procps util-linux
   fcitx5 fcitx5-mozc fcitx5-frontend-qt6
   dpkg-dev file librsvg2-bin desktop-file-utils appstream lintian python3-debian
+  # The Japanese interface: Qt's translation tools and CMake functions, Qt's own
+  # Japanese, and the C library's Japanese messages (the system's reasons
+  # for a failed save) under a generated ja_JP.UTF-8 locale.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n locales libc-l10n
 )
 
 missing=()
@@ -39,4 +43,20 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The Japanese locale the translation tests run under; Debian ships its data
+# but generates only the locales /etc/locale.gen enables.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "The locale ja_JP.UTF-8 is missing; run as root or generate it (locale-gen)" >&2
+    exit 1
+  fi
+  echo "Generating the locale ja_JP.UTF-8"
+  if grep -q '^# *ja_JP.UTF-8 UTF-8' /etc/locale.gen; then
+    sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  elif ! grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+  fi
+  locale-gen
 fi

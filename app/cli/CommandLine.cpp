@@ -17,10 +17,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::CommandLine", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::CommandLine)
+};
 
 // A text as one field of a tab-separated line.
 QString Field(QString text)
@@ -30,12 +29,12 @@ QString Field(QString text)
 
 QString Usage()
 {
-    return Tr("Usage: oralis [--reading TEXT... | --check-list FILE | --help | --version]\n");
+    return Text::tr("Usage: oralis [--reading TEXT... | --check-list FILE | --help | --version]\n");
 }
 
 QString Help()
 {
-    return Usage() + Tr("\n"
+    return Usage() + Text::tr("\n"
                         "Without options, opens the lip-reading trainer's window.\n"
                         "\n"
                         "  --reading TEXT...   for each text: the text, its reading as the word box\n"
@@ -77,7 +76,7 @@ int PrintReadings(const QStringList& texts, QTextStream& out, MecabReader& mecab
         if (r.reading)
             signs = SignsOf(*r.reading, &why);
         else if (why.isEmpty())
-            why = mecab.unavailable() ? mecab.failure() : Tr("no kana reading");
+            why = mecab.unavailable() ? mecab.failure() : Text::tr("no kana reading");
         if (!signs)
             status = 1;
         out << Field(text) << u'\t' << r.reading.value_or(QString()) << u'\t'
@@ -111,7 +110,7 @@ bool Judge(const QString& reading, const QString& display, MecabReader& mecab, Q
         first = false;
     }
     if (common.isEmpty())
-        should = Tr("the texts joined by ・ read differently: %1").arg(each.join(QStringLiteral(", ")));
+        should = Text::tr("the texts joined by ・ read differently: %1").arg(each.join(QStringLiteral(", ")));
     else if (!common.contains(reading))
         should = SignsOf(common.first(), &whyNot) ? WordListLine(common.first(), display) : whyNot;
     else
@@ -129,12 +128,12 @@ int CheckList(const QString& path, QTextStream& out, QTextStream& err, MecabRead
     }
     const ListCheck check = CheckWordList(bytes, mecab);
     if (!check.checked) {
-        err << Tr("%1 cannot be checked: %2").arg(path, check.whyNot) << u'\n';
+        err << Text::tr("%1 cannot be checked: %2").arg(path, check.whyNot) << u'\n';
         return 2;
     }
     for (const ListFault& f : check.faults)
         out << f.line << u'\t' << Field(f.text) << u'\t' << Field(f.should) << u'\n';
-    err << Tr("%1: %2 words, %3 lines to mend").arg(path).arg(check.words).arg(check.faults.size()) << u'\n';
+    err << Text::tr("%1: %2 words, %3 lines to mend").arg(path).arg(check.words).arg(check.faults.size()) << u'\n';
     return check.faults.isEmpty() ? 0 : 1;
 }
 
@@ -161,9 +160,9 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err, 
     if (option == u"--check-list" && args.size() == 2)
         return CheckList(args[1], out, err, mecab);
     if (option == u"--reading" || option == u"--check-list")
-        err << Tr("%1: wrong number of arguments").arg(option) << u'\n';
+        err << Text::tr("%1: wrong number of arguments").arg(option) << u'\n';
     else
-        err << Tr("unknown option %1").arg(option) << u'\n';
+        err << Text::tr("unknown option %1").arg(option) << u'\n';
     err << Usage();
     return 2;
 }
@@ -185,7 +184,7 @@ ListCheck CheckWordList(const QByteArray& bytes, MecabReader& mecab)
                 if (!std::all_of(lines[j].cbegin(), lines[j].cend(), [](QChar c) { return IsBlank(c) || c == u'\r'; }))
                     ++after;
             if (after > 0)
-                check.faults.append({number, line, Tr("the list ends at this empty line: the %1 lines after it are never read").arg(after)});
+                check.faults.append({number, line, Text::tr("the list ends at this empty line: the %1 lines after it are never read").arg(after)});
             break;
         }
         // One line read alone, as UTF-8, is read as the list reads it.
@@ -197,11 +196,11 @@ ListCheck CheckWordList(const QByteArray& bytes, MecabReader& mecab)
             word.displays << word.firstSkipped[0].display;
         }
         if (word.size() == 0) {
-            check.faults.append({number, line, Tr("no reading or no text: the quiz skips this line")});
+            check.faults.append({number, line, Text::tr("no reading or no text: the quiz skips this line")});
             continue;
         }
         if (check.words == kMaxWords) {
-            check.faults.append({number, line, Tr("more than %1 words: the quiz reads no further").arg(kMaxWords)});
+            check.faults.append({number, line, Text::tr("more than %1 words: the quiz reads no further").arg(kMaxWords)});
             break;
         }
         ++check.words;

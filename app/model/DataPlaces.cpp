@@ -38,6 +38,14 @@ QStringList ShippedDataFolders(const QString& programFolder)
     return {programFolder, Beside(programFolder, QStringLiteral("../share/oralis"))};
 }
 
+QStringList TranslationFolders(const QString& programFolder)
+{
+    QStringList folders;
+    for (const QString& folder : ShippedDataFolders(programFolder))
+        folders << folder + QStringLiteral("translations/");
+    return folders;
+}
+
 QStringList LipLibraryCandidates(const QString& programFolder)
 {
     return {programFolder + kLipLibraryName,

@@ -23,6 +23,10 @@ QString UserDataFolder();
 // ../share/oralis/ beside it.
 QStringList ShippedDataFolders(const QString& programFolder);
 
+// The folders the program's translations may lie in: translations/ in each
+// shipped data folder.
+QStringList TranslationFolders(const QString& programFolder);
+
 // The renderer: beside the program, then ../lib/oralis/, then the bare name
 // for the dynamic loader's normal search.
 QStringList LipLibraryCandidates(const QString& programFolder);

@@ -3,9 +3,15 @@
 #include "model/DataPlaces.h"
 #include "model/Refusal.h"
 
+#include <QCoreApplication>
+
 namespace oralis {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::Editor)
+};
 
 bool CountsAsEdit(int slot)
 {
@@ -13,6 +19,16 @@ bool CountsAsEdit(int slot)
 }
 
 }  // namespace
+
+QString DiscardQuestion()
+{
+    return Text::tr("Changes will be discarded");
+}
+
+QString DataUpdatedMessage()
+{
+    return Text::tr("Data updated");
+}
 
 EditorSession::EditorSession(SignTable& table)
     : table_(table)
@@ -74,7 +90,7 @@ std::optional<int16_t> EditorSession::NumberedFrame(EditorView& view) const
 
 void EditorSession::ListOpening(const ConfirmFn& confirm)
 {
-    if (frameChanged_ && confirm(kDiscardQuestion))
+    if (frameChanged_ && confirm(DiscardQuestion()))
         frameChanged_ = false;
 }
 
@@ -86,7 +102,7 @@ EditorView EditorSession::ChooseSign(int position, bool fromList, const ConfirmF
     // Only a list not yet brought in step with a smaller table can name a
     // sign beyond it; opening the list has asked already, a key or the wheel
     // on the closed list has not, and must not throw edits away unasked.
-    if (position >= table_.SignCount || (!fromList && frameChanged_ && !confirm(kDiscardQuestion))) {
+    if (position >= table_.SignCount || (!fromList && frameChanged_ && !confirm(DiscardQuestion()))) {
         view.restoreList = true;
         return view;
     }
@@ -111,7 +127,7 @@ EditorView EditorSession::FrameNoClicked(const ConfirmFn& confirm)
 {
     if (!frameChanged_)
         return {};
-    if (confirm(kDiscardQuestion)) {
+    if (confirm(DiscardQuestion())) {
         frameChanged_ = false;
         return {};
     }
@@ -166,7 +182,7 @@ EditorView EditorSession::Set(const QLocale& locale)
         return view;
     frameChanged_ = false;
     tableChanged_ = true;
-    view.message = kDataUpdatedMessage;
+    view.message = DataUpdatedMessage();
     return view;
 }
 
@@ -200,7 +216,7 @@ EditorView EditorSession::DeleteFrame()
         return view;
     const int16_t count = table_[currentSign_].FrameCount();
     if (count <= 1) {
-        view.message = count < 1 ? kNoFrameMessage : kCannotDeleteMessage;
+        view.message = count < 1 ? NoFrameMessage() : CannotDeleteMessage();
         return view;
     }
     const std::optional<int16_t> k = NumberedFrame(view);
@@ -275,7 +291,7 @@ EditorView EditorSession::Saved(bool written, const QString& whyNot)
     if (written)
         tableChanged_ = false;
     else
-        view.message = whyNot.isEmpty() ? QStringLiteral("The table was not saved") : whyNot;
+        view.message = whyNot.isEmpty() ? Text::tr("The table was not saved") : whyNot;
     return view;
 }
 
@@ -283,7 +299,7 @@ EditorView EditorSession::Close(const ConfirmFn& confirm)
 {
     EditorView view;
     if (tableChanged_) {
-        if (!confirm(kDiscardQuestion))
+        if (!confirm(DiscardQuestion()))
             return view;
         tableChanged_ = false;
     }

@@ -13,8 +13,8 @@
 
 namespace oralis {
 
-inline const QString kDiscardQuestion = QStringLiteral("Changes will be discarded");
-inline const QString kDataUpdatedMessage = QStringLiteral("Data updated");
+QString DiscardQuestion();      // "Changes will be discarded"
+QString DataUpdatedMessage();   // "Data updated"
 
 // Asks the user `question` with OK and Cancel; true for OK.
 using ConfirmFn = std::function<bool(const QString& question)>;

@@ -3,11 +3,18 @@
 #include "model/ProgramState.h"
 #include "model/Refusal.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 
 namespace oralis {
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::FileChoice)
+};
+}  // namespace
 
 int PreselectedFileRow(const QStringList& files)
 {
@@ -102,6 +109,11 @@ QString TypeEntry(const QString& name, const QString& suffix)
     return name + QStringLiteral(" (*") + suffix + QLatin1Char(')');
 }
 
+QString AllFilesEntry()
+{
+    return Text::tr("All Files (*.*)");
+}
+
 QString TypeFilter(const QString& suffix)
 {
     return suffix.isEmpty() ? QStringLiteral("*.*") : QLatin1Char('*') + suffix;
@@ -137,7 +149,7 @@ std::optional<ChosenFile> SaveChoice(const QString& typed, const QString& select
     // An empty name would save a hidden ".csv" that the list never shows.
     const QFileInfo path(QDir(folder).absoluteFilePath(typed));
     if (typed.isEmpty() || path.fileName().isEmpty()) {
-        Refuse(whyNot, QStringLiteral("Type a file name"));
+        Refuse(whyNot, Text::tr("Type a file name"));
         return std::nullopt;
     }
     return Chosen(SuffixCheck(path.fileName(), suffix), path.absolutePath(), selected);
@@ -147,7 +159,7 @@ QString ReplaceQuestion(const ChosenFile& chosen)
 {
     if (!SaveReplacesExisting(chosen.TargetFile))
         return QString();
-    return QStringLiteral("%1 exists. Replace it?").arg(chosen.TargetFileName);
+    return Text::tr("%1 exists. Replace it?").arg(chosen.TargetFileName);
 }
 
 }  // namespace oralis

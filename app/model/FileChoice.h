@@ -45,7 +45,8 @@ int DriveOfFolder(const QStringList& roots, const QString& folder);
 
 // The type list's entry for a registered type: "Angle Data (*.csv)".
 QString TypeEntry(const QString& name, const QString& suffix);
-inline const QString kAllFilesEntry = QStringLiteral("All Files (*.*)");
+// The type list's last entry: "All Files (*.*)".
+QString AllFilesEntry();
 // The file filter of a type's suffix, or "*.*" for every file (empty suffix).
 QString TypeFilter(const QString& suffix);
 

@@ -3,6 +3,7 @@
 #include "model/NumericText.h"
 #include "model/Refusal.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -10,6 +11,10 @@
 namespace oralis {
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::Editor)
+};
 
 // Grid row r of column i holds component kRowComponent[r] of point i, where a
 // point is stored as X (0), Y (1), Z (2).
@@ -125,7 +130,7 @@ bool StoreFields(const FieldTexts& texts, LipFrame& frame, const QLocale& locale
     for (int slot = 0; slot < kEditFieldCount; ++slot) {
         const std::optional<float> v = StoreReading(texts[static_cast<size_t>(slot)], locale);
         if (!v)
-            return Refuse(whyNot, QStringLiteral("Not a number in %1").arg(SlotName(slot)));
+            return Refuse(whyNot, Text::tr("Not a number in %1").arg(SlotName(slot)));
         values[static_cast<size_t>(slot)] = *v;
     }
     for (int slot = 0; slot < kEditFieldCount; ++slot)
@@ -161,24 +166,34 @@ QString FrameNumberMessage(FrameNumberCheck check, Wording wording)
         return QString();
     case FrameNumberCheck::Empty:
         if (!copy)
-            return QStringLiteral("Enter a frame number");
+            return Text::tr("Enter a frame number");
         [[fallthrough]];
     case FrameNumberCheck::BelowOne:
-        return copy ? QStringLiteral("Frame number must be 1 or more")
-                    : QStringLiteral("Frame Number must be 1 or more");
+        return copy ? Text::tr("Frame number must be 1 or more")
+                    : Text::tr("Frame Number must be 1 or more");
     case FrameNumberCheck::NoFrame:
-        return copy ? QStringLiteral("This sign has no frame") : kNoFrameMessage;
+        return copy ? Text::tr("This sign has no frame") : NoFrameMessage();
     case FrameNumberCheck::Exceeds:
         break;
     }
-    return copy ? QStringLiteral("Frame number exceeds") : QStringLiteral("Frame Number exceeds");
+    return copy ? Text::tr("Frame number exceeds") : Text::tr("Frame Number exceeds");
+}
+
+QString NoFrameMessage()
+{
+    return Text::tr("This sign has no frame: use Add Frame");
+}
+
+QString CannotDeleteMessage()
+{
+    return Text::tr("Cannot delete!");
 }
 
 QString SignMissingMessage(int16_t sign, Wording wording)
 {
     if (wording == Wording::CopyDialog)
-        return QStringLiteral("Channel number exceeds");
-    return QStringLiteral("Sign %1 is not in the table: choose a sign from the list").arg(sign);
+        return Text::tr("Channel number exceeds");
+    return Text::tr("Sign %1 is not in the table: choose a sign from the list").arg(sign);
 }
 
 bool StoreFrame(SignTable& table, int16_t sign, int16_t frame, const FieldTexts& texts,
@@ -202,7 +217,7 @@ bool AddFrame(SignTable& table, int16_t sign, QString* whyNot)
     if (!entry)
         return false;
     if (entry->FrameCount() >= kMaxFrameCount)
-        return Refuse(whyNot, QStringLiteral("Cannot add: a sign holds at most %1 frames").arg(kMaxFrameCount));
+        return Refuse(whyNot, Text::tr("Cannot add: a sign holds at most %1 frames").arg(kMaxFrameCount));
     entry->Frames.push_back(LipFrame::fresh());
     table.UnsavedChanges = true;
     return true;
@@ -216,9 +231,9 @@ std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index
     const int n = entry->FrameCount();
     QString refusal;
     if (n < 1)
-        refusal = kNoFrameMessage;
+        refusal = NoFrameMessage();
     else if (n == 1)
-        refusal = kCannotDeleteMessage;
+        refusal = CannotDeleteMessage();
     else if (index < 0)
         refusal = FrameNumberMessage(FrameNumberCheck::BelowOne);
     else if (index >= n)
@@ -244,7 +259,7 @@ std::optional<int16_t> DeleteFrame(SignTable& table, int16_t sign, int16_t index
 std::optional<int16_t> AddSign(SignTable& table, QString* whyNot)
 {
     if (table.SignCount < 0 || table.SignCount >= kSignSlots) {
-        Refuse(whyNot, QStringLiteral("Cannot add: the table holds at most %1 signs").arg(kSignSlots));
+        Refuse(whyNot, Text::tr("Cannot add: the table holds at most %1 signs").arg(kSignSlots));
         return std::nullopt;
     }
     const int16_t n = table.SignCount;

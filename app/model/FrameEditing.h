@@ -73,8 +73,8 @@ QString FrameNumberMessage(FrameNumberCheck check, Wording wording = Wording::Ed
 // The refusal of a sign index outside 0..SignCount-1.
 QString SignMissingMessage(int16_t sign, Wording wording = Wording::Editor);
 
-inline const QString kNoFrameMessage = QStringLiteral("This sign has no frame: use Add Frame");
-inline const QString kCannotDeleteMessage = QStringLiteral("Cannot delete!");
+QString NoFrameMessage();
+QString CannotDeleteMessage();
 
 // The operations below change the table only when they succeed, and then
 // mark it as holding unsaved changes; a refusal changes nothing, gives the

@@ -8,10 +8,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::History", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::History)
+};
 
 int Percent(int part, int whole)
 {
@@ -70,8 +69,8 @@ std::vector<LearnerOverview> BuildOverview(const OverviewRows& rows)
 
 QStringList OverviewColumns()
 {
-    return {Tr("Learner"),     Tr("Sessions"),       Tr("Last practice"),
-            Tr("Score trend"), Tr("Weakest shapes"), Tr("Most frequent confusions")};
+    return {Text::tr("Learner"),     Text::tr("Sessions"),       Text::tr("Last practice"),
+            Text::tr("Score trend"), Text::tr("Weakest shapes"), Text::tr("Most frequent confusions")};
 }
 
 QStringList OverviewCells(const LearnerOverview& learner)
@@ -81,16 +80,16 @@ QStringList OverviewCells(const LearnerOverview& learner)
         scores << QString::number(percent);
     QStringList weakest;
     for (const ShapeAccuracy& a : learner.weakest)
-        weakest << Tr("%1 %2 %").arg(ShapeName(a.shape)).arg(Percent(a.right, a.syllables));
+        weakest << Text::tr("%1 %2 %").arg(ShapeName(a.shape)).arg(Percent(a.right, a.syllables));
     QStringList confusions;
     for (const Confusion& c : learner.confusions)
-        confusions << Tr("%1 as %2 (%3)").arg(ShapeName(c.shape), ShapeName(c.readAs)).arg(c.times);
+        confusions << Text::tr("%1 as %2 (%3)").arg(ShapeName(c.shape), ShapeName(c.readAs)).arg(c.times);
     return {learner.name,
             QString::number(learner.sessions),
             learner.lastPractice.isValid()
                 ? learner.lastPractice.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                : Tr("never"),
-            scores.isEmpty() ? QString() : Tr("%1 %").arg(scores.join(QStringLiteral(" → "))),
+                : Text::tr("never"),
+            scores.isEmpty() ? QString() : Text::tr("%1 %").arg(scores.join(QStringLiteral(" → "))),
             weakest.join(QStringLiteral(", ")),
             confusions.join(QStringLiteral(", "))};
 }

@@ -15,10 +15,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::History", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::History)
+};
 
 using Pairs = std::vector<std::pair<QString, QString>>;
 
@@ -150,17 +149,17 @@ HistoryPlace HistoryPlaceFrom(const QString& setting, const QString& folder)
     static const QRegularExpression serviceName(QStringLiteral("^[A-Za-z0-9_.-]+$"));
     if (given.startsWith(QLatin1String("postgresql://")) || given.startsWith(QLatin1String("postgres://"))) {
         if (!ReadUri(given, &pairs))
-            return refuse(Tr("the address %1 cannot be read; name a service or write keyword=value pairs").arg(given));
+            return refuse(Text::tr("the address %1 cannot be read; name a service or write keyword=value pairs").arg(given));
     } else if (given.contains(u'=')) {
         if (!history::ReadConnectionString(given, &pairs))
-            return refuse(Tr("the connection string %1 cannot be read").arg(given));
+            return refuse(Text::tr("the connection string %1 cannot be read").arg(given));
     } else if (serviceName.match(given).hasMatch()) {
         pairs.push_back({QStringLiteral("service"), given});
     } else {
-        return refuse(Tr("%1 is neither a service name nor a connection string").arg(given));
+        return refuse(Text::tr("%1 is neither a service name nor a connection string").arg(given));
     }
     if (Has(pairs, QStringLiteral("password"))) {
-        return refuse(Tr("it holds a password; keep passwords in libpq's password file (~/.pgpass) or service "
+        return refuse(Text::tr("it holds a password; keep passwords in libpq's password file (~/.pgpass) or service "
                          "file"));
     }
     Pairs connection;

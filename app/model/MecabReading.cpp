@@ -93,7 +93,7 @@ bool MecabReader::load()
             break;
     }
     if (!library_) {
-        failure_ = QStringLiteral("MeCab library not found: %1").arg(QString::fromLocal8Bit(dlerror()));
+        failure_ = QCoreApplication::translate("oralis::Reading", "MeCab library not found: %1").arg(QString::fromLocal8Bit(dlerror()));
         return false;
     }
     api_ = new Api;
@@ -102,7 +102,7 @@ bool MecabReader::load()
         !Bind(library_, "mecab_sparse_tonode", api_->parse) ||
         !Bind(library_, "mecab_nbest_init", api_->nbestInit) ||
         !Bind(library_, "mecab_nbest_next_tonode", api_->nbestNext)) {
-        failure_ = QStringLiteral("MeCab library lacks an expected function");
+        failure_ = QCoreApplication::translate("oralis::Reading", "MeCab library lacks an expected function");
         return false;
     }
     // An empty resource file keeps a local mecabrc from choosing anything.
@@ -111,7 +111,7 @@ bool MecabReader::load()
     char* argv[] = {program.data(), rcFlag.data(), rcFile.data(), dicFlag.data(), folder.data()};
     mecab_t* tagger = api_->create(5, argv);
     if (!tagger) {
-        failure_ = QStringLiteral("MeCab could not use the dictionary %1: %2")
+        failure_ = QCoreApplication::translate("oralis::Reading", "MeCab could not use the dictionary %1: %2")
                        .arg(folder_, QString::fromUtf8(api_->error(nullptr)));
         return false;
     }

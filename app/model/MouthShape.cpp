@@ -2,6 +2,7 @@
 
 #include "model/KanaParser.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace oralis {
@@ -12,20 +13,20 @@ constexpr BasicShape kVowels[] = {BasicShape::A, BasicShape::I, BasicShape::U, B
                                   BasicShape::O};
 
 struct ShapeText {
-    const char16_t* name;
+    const char* name;  // the source text of its caption
     const char* code;
 };
 // Indexed by BasicShape.
 constexpr std::array<ShapeText, kBasicShapeCount> kTexts{{
-    {u"休み", "rest"},
-    {u"あ", "a"},
-    {u"い", "i"},
-    {u"う", "u"},
-    {u"え", "e"},
-    {u"お", "o"},
-    {u"閉じた口", "closed"},
-    {u"促音", "sokuon"},
-    {u"撥音", "hatsuon"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "休み"), "rest"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "あ"), "a"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "い"), "i"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "う"), "u"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "え"), "e"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "お"), "o"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "閉じた口"), "closed"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "促音"), "sokuon"},
+    {QT_TRANSLATE_NOOP("oralis::MouthShape", "撥音"), "hatsuon"},
 }};
 
 }  // namespace
@@ -66,7 +67,12 @@ BasicShape ShapeOfFrame(int sign, int frame, int frameCount)
 
 QString ShapeName(BasicShape shape)
 {
-    return QString::fromUtf16(kTexts[static_cast<size_t>(shape)].name);
+    return QCoreApplication::translate("oralis::MouthShape", kTexts[static_cast<size_t>(shape)].name);
+}
+
+QString SyllableCaption(const QString& kana, BasicShape shape)
+{
+    return QCoreApplication::translate("oralis::MouthShape", "%1: %2", "a syllable and its mouth shape").arg(kana, ShapeName(shape));
 }
 
 QString ShapeCode(BasicShape shape)

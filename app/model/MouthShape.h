@@ -45,6 +45,10 @@ BasicShape ShapeOfFrame(int sign, int frame, int frameCount);
 // The caption: "あ" .. "お", "閉じた口", "促音", "撥音", "休み".
 QString ShapeName(BasicShape shape);
 
+// How the learner's windows name a syllable: its kana and the shape it is read
+// by, "ﾄﾞ: お". Sign numbers and names are the teacher's, shown in the editor.
+QString SyllableCaption(const QString& kana, BasicShape shape);
+
 // A stable code for storage ("a", "closed", "sokuon", ...) and back; empty for
 // an unknown code.
 QString ShapeCode(BasicShape shape);

@@ -2,6 +2,7 @@
 
 #include "model/KanaReading.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -297,9 +298,13 @@ bool IsKanji(char32_t c)
            (c >= 0x20000 && c <= 0x3FFFF);
 }
 
-QString KanaAdvice(const QString& what)
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::Reading)
+};
+
+QString TooLargeAdvice()
 {
-    return QStringLiteral("Numbers %1 cannot be read: type the number in kana").arg(what);
+    return Text::tr("Numbers above 9,999兆 cannot be read: type the number in kana");
 }
 
 struct Number {
@@ -323,13 +328,13 @@ Number ReadNumber(QStringView t, qsizetype i)
         const bool follows = at > i;
         if (run.digits > kMostDigits || run.value >= bound) {
             if (!follows) {
-                num.refusal = KanaAdvice(QStringLiteral("above 9,999兆"));
+                num.refusal = TooLargeAdvice();
                 return num;
             }
             break;  // 1万20000: the number ends at 万, the digits start the next one
         }
         if (DecimalPointAt(t, run.end)) {
-            num.refusal = KanaAdvice(QStringLiteral("with a decimal point"));
+            num.refusal = Text::tr("Numbers with a decimal point cannot be read: type the number in kana");
             return num;
         }
         at = run.end;
@@ -340,7 +345,7 @@ Number ReadNumber(QStringView t, qsizetype i)
         // in more digits (12345万 for 1億2345万), as long as it stays in range.
         const bool fits = unit && unitValue < bound && run.value <= (bound - 1) / unitValue;
         if (unit && !fits && !follows) {
-            num.refusal = KanaAdvice(QStringLiteral("above 9,999兆"));
+            num.refusal = TooLargeAdvice();
             return num;
         }
         if (!fits) {
@@ -365,7 +370,7 @@ Number ReadNumber(QStringView t, qsizetype i)
         num.counter = counter;
         num.end = at + 1;
     } else if (IsKanji(next)) {
-        num.refusal = KanaAdvice(QStringLiteral("with ") + t.mid(at, units).toString());
+        num.refusal = Text::tr("Numbers with %1 cannot be read: type the number in kana").arg(t.mid(at, units));
     }
     return num;
 }

@@ -2,6 +2,8 @@
 
 #include "model/WordList.h"
 
+#include <QCoreApplication>
+
 namespace oralis {
 
 bool AnswerCarriesSpeed(int16_t yn)
@@ -13,7 +15,7 @@ QString QuizListRefusal(bool loaded, const WordList& words, const QString& why)
 {
     if (loaded && words.size() > 0)
         return QString();
-    const QString message = QStringLiteral("Quiz data not loaded");
+    const QString message = QCoreApplication::translate("oralis::Quiz", "Quiz data not loaded");
     return why.isEmpty() ? message : message + QLatin1Char('\n') + why;
 }
 

@@ -1,5 +1,5 @@
 // What the user chose and the program remembers from one run to the next:
-// window places, the practice's list, count and close-up. One file,
+// the language, window places, the practice's list, count and close-up. One file,
 // $XDG_CONFIG_HOME/oralis/oralis.conf (by default ~/.config/oralis/).
 #pragma once
 
@@ -14,6 +14,8 @@ inline const QString kPracticeList = QStringLiteral("practice/list");
 inline const QString kPracticeCount = QStringLiteral("practice/count");
 inline const QString kPracticeCloseUp = QStringLiteral("practice/closeUp");
 inline const QString kStudyCloseUp = QStringLiteral("study/closeUp");
+// "ja" or "en"; none follows the system.
+inline const QString kLanguage = QStringLiteral("language");
 // Where the user left the window named `objectName`.
 QString WindowPlace(const QString& objectName);
 }  // namespace setting

@@ -174,6 +174,48 @@ QStringList ShippedWordLists(const QString& programFolder)
     return {};
 }
 
+QString ShippedListTitle(const QString& name)
+{
+    struct Title {
+        const char* name;  // the file name without ".txt", and the source text
+        const char* comment;
+    };
+    // File names as source texts: without a translation the choosers show
+    // the names they always have.
+    static const Title shipped[] = {
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "JSLdefault", "the shipped list of every word and phrase"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "level1", "the shipped list of a beginner's first words"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "level2", "the shipped list of the other words"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "level3", "the shipped list of short phrases"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "level4", "the shipped list of longer sentences"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "greetings", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "family-and-home", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "food", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "shopping", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "time-and-numbers", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "places-and-directions", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "school-and-work", "a shipped list by theme"),
+        QT_TRANSLATE_NOOP3("oralis::WordLists", "health-and-safety", "a shipped list by theme"),
+    };
+    for (const Title& t : shipped)
+        if (name == QLatin1String(t.name))
+            return QCoreApplication::translate("oralis::WordLists", t.name, t.comment);
+    return name;
+}
+
+QString WordListTitle(const QString& path, const QString& programFolder)
+{
+    const QFileInfo file(path);
+    const QString name = file.completeBaseName();
+    const QString folder = WithTrailingSeparator(file.absolutePath());
+    const QStringList places = ShippedDataFolders(programFolder);
+    const bool isShipped = std::any_of(places.begin(), places.end(), [&folder](const QString& place) {
+        const QString clean = WithTrailingSeparator(QDir::cleanPath(place));
+        return folder == clean || folder == clean + QStringLiteral("lists/");
+    });
+    return isShipped && file.suffix() == QLatin1String("txt") ? ShippedListTitle(name) : name;
+}
+
 QStringList WordListCandidates()
 {
     return WordListPlaces(WithTrailingSeparator(QDir::currentPath()), ProgramFolder(), UserDataFolder());

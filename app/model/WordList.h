@@ -72,6 +72,17 @@ QStringList WordListCandidates();
 // graded ones of its lists/ folder by name. Empty when there are none.
 QStringList ShippedWordLists(const QString& programFolder);
 
+// The name a list chooser shows for the list file at `path`: a list shipped
+// with the program (one of ShippedWordLists) by the name of its theme or
+// level in the user's language (食べ物, 初級の単語 …), any other by its file
+// name without ".txt".
+QString WordListTitle(const QString& path, const QString& programFolder);
+
+// The same for a list kept by its file name without ".txt" (as the history
+// keeps the lists practised): a shipped list's name in the user's language,
+// any other name as it is.
+QString ShippedListTitle(const QString& name);
+
 // Reads the first of `paths` that exists, as a regular file of at most
 // kMaxWordListSize (ReadRegularFile). False, with `path` empty, when none
 // exists, or when the first that exists cannot be read or is too large,

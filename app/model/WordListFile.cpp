@@ -14,10 +14,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::WordListFile", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::WordListFile)
+};
 
 // A field as the reader reads it back: unquoted fields lose blanks at either
 // end and end at a comma; a quote opens a quoted field.
@@ -53,8 +52,8 @@ QString Utf8Notice(const QStringList& words)
         named << Quoted(words[i]);
     QString list = named.join(QStringLiteral(", "));
     if (words.size() > kNamed)
-        list = Tr("%1 and %2 more").arg(list).arg(words.size() - kNamed);
-    return Tr("Saved as UTF-8: Shift-JIS cannot hold %1").arg(list);
+        list = Text::tr("%1 and %2 more").arg(list).arg(words.size() - kNamed);
+    return Text::tr("Saved as UTF-8: Shift-JIS cannot hold %1").arg(list);
 }
 
 }  // namespace
@@ -67,19 +66,19 @@ QString WordListLine(const QString& reading, const QString& text)
 QString WordListUnwritable(const WordList& list)
 {
     if (list.size() == 0)
-        return Tr("The list holds no word");
+        return Text::tr("The list holds no word");
     if (list.size() > kMaxWords)
-        return Tr("A list holds at most %1 words").arg(kMaxWords);
+        return Text::tr("A list holds at most %1 words").arg(kMaxWords);
     const auto breaks = [](const QString& s) { return s.contains(u'\n') || s.contains(u'\r'); };
     for (int i = 0; i < list.size(); ++i) {
         const QString& reading = list.readings[i];
         const QString& text = list.displays[i];
         if (reading.isEmpty())
-            return Tr("Word %1 (%2) has no reading").arg(i + 1).arg(Quoted(text));
+            return Text::tr("Word %1 (%2) has no reading").arg(i + 1).arg(Quoted(text));
         if (text.isEmpty())
-            return Tr("Word %1 (%2) has no text").arg(i + 1).arg(reading);
+            return Text::tr("Word %1 (%2) has no text").arg(i + 1).arg(reading);
         if (breaks(reading) || breaks(text))
-            return Tr("Word %1 (%2) holds a line break").arg(i + 1).arg(Quoted(text));
+            return Text::tr("Word %1 (%2) holds a line break").arg(i + 1).arg(Quoted(text));
     }
     return {};
 }
@@ -104,7 +103,7 @@ QByteArray FormatWordList(const WordList& list, QStringList* utf8Words)
 bool SaveWordList(const QString& path, const WordList& list, QString* whyNot, QString* notice)
 {
     const auto fail = [&](const QString& reason) {
-        return Refuse(whyNot, Tr("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), reason));
+        return Refuse(whyNot, Text::tr("Cannot save %1: %2").arg(QDir::toNativeSeparators(path), reason));
     };
     if (notice)
         notice->clear();
@@ -113,12 +112,12 @@ bool SaveWordList(const QString& path, const WordList& list, QString* whyNot, QS
     QStringList utf8Words;
     const QByteArray bytes = FormatWordList(list, &utf8Words);
     if (!ReadsBackAs(bytes, list))
-        return fail(Tr("the list would not read back as it is"));
+        return fail(Text::tr("the list would not read back as it is"));
     QString reason;
     if (!WriteFileAtomically(path, bytes, &reason))
         return fail(reason);
     if (notice && bytes.startsWith("\xEF\xBB\xBF"))
-        *notice = utf8Words.isEmpty() ? Tr("Saved as UTF-8, so that it reads back as it is")
+        *notice = utf8Words.isEmpty() ? Text::tr("Saved as UTF-8, so that it reads back as it is")
                                       : Utf8Notice(utf8Words);
     return true;
 }

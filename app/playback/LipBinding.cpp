@@ -4,6 +4,7 @@
 #include "model/ProgramState.h"
 #include "model/Refusal.h"
 
+#include <QCoreApplication>
 #include <dlfcn.h>
 
 namespace oralis {
@@ -42,11 +43,11 @@ std::optional<LipExports> LoadLipExports(const QStringList& candidates, QString*
                               : !lip.ControlPassTarget ? "ControlPassTarget"
                                                        : "DrawSpace";
         dlclose(handle);
-        Refuse(whyNot, QStringLiteral("The renderer library %1 has no function %2")
+        Refuse(whyNot, QCoreApplication::translate("oralis::Playback", "The renderer library %1 has no function %2")
                            .arg(candidate, QLatin1String(missing)));
         return std::nullopt;
     }
-    Refuse(whyNot, QStringLiteral("Cannot load the renderer library libLip.so:\n%1")
+    Refuse(whyNot, QCoreApplication::translate("oralis::Playback", "Cannot load the renderer library libLip.so:\n%1")
                        .arg(reasons.join(QLatin1Char('\n'))));
     return std::nullopt;
 }

@@ -1,9 +1,8 @@
 #include "playback/LipPattern.h"
 
 #include "model/KanaParser.h"
+#include "model/ProgramState.h"
 #include "model/Refusal.h"
-
-#include <QFileInfo>
 
 #include <set>
 #include <utility>
@@ -208,7 +207,7 @@ LookalikeIndex LookalikesOfLists(const QStringList& paths, const SignTable& tabl
     for (const QString& path : paths) {
         WordList list;
         if (LoadWordList({path}, list))
-            index.add(list, QFileInfo(path).fileName(), table);
+            index.add(list, WordListTitle(path, ProgramFolder()), table);
     }
     return index;
 }

@@ -3,6 +3,7 @@
 #include "model/NumericText.h"
 #include "model/Refusal.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -12,6 +13,10 @@ namespace oralis {
 namespace {
 
 constexpr double kStepNumerator = 4000.0;
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::Playback)
+};
 
 }  // namespace
 
@@ -46,12 +51,12 @@ std::optional<int16_t> StepBase(QStringView speedText, QString* whyNot)
 {
     const double speed = NumericPrefix(speedText);
     if (!(speed > 0.0)) {
-        Refuse(whyNot, QStringLiteral("Speed must be a number above 0"));
+        Refuse(whyNot, Text::tr("Speed must be a number above 0"));
         return std::nullopt;
     }
     const std::optional<int16_t> base = RoundToInt16(kStepNumerator / speed);
     if (!base)
-        Refuse(whyNot, QStringLiteral("Speed is too low (use 0.13 or more)"));
+        Refuse(whyNot, Text::tr("Speed is too low (use 0.13 or more)"));
     return base;
 }
 
@@ -74,7 +79,7 @@ std::optional<PlaybackPlan> BeginPlan(const SignTable& table, QStringView speedT
         return std::nullopt;
     const LipFrame* rest = table.Frame(0, 0);
     if (!rest) {
-        Refuse(whyNot, QStringLiteral("The rest sign 0 has no frame"));
+        Refuse(whyNot, Text::tr("The rest sign 0 has no frame"));
         return std::nullopt;
     }
     PlaybackPlan plan;
@@ -88,7 +93,7 @@ bool AddSignToPlan(PlaybackPlan& plan, const SignTable& table, int s, bool longE
     for (int k = 0; const LipFrame* frame = table.Frame(s, k); ++k) {
         const std::optional<int16_t> n = StepCount(plan.base, frame->velocityRate(), longEntry);
         if (!n)
-            return Refuse(whyNot, QStringLiteral("Sign %1, frame %2 needs too many steps at this speed")
+            return Refuse(whyNot, Text::tr("Sign %1, frame %2 needs too many steps at this speed")
                                       .arg(s)
                                       .arg(k + 1));
         plan.targets.push_back({*frame, *n});
@@ -115,7 +120,7 @@ bool PlaySyllables(const Syllables& syllables, const SignTable& table, QStringVi
                    int16_t& playbackActive, QString* whyNot)
 {
     if (!lip.complete())
-        return Refuse(whyNot, QStringLiteral("The renderer is not available"));
+        return Refuse(whyNot, Text::tr("The renderer is not available"));
     if (syllables.SyllableCount > kSyllableSlots)
         return Refuse(whyNot, ParseRefusalMessage(ParseFailure::TooManySyllables));
 
@@ -155,8 +160,8 @@ PlayedReading PlayReading(const QString& reading, const SignTable& table, QStrin
 QString ParseRefusalMessage(ParseFailure why)
 {
     if (why == ParseFailure::TooManySyllables)
-        return QStringLiteral("The word is too long (at most 32 syllables)");
-    return QStringLiteral("Unsupported character(s) in the string");
+        return Text::tr("The word is too long (at most 32 syllables)");
+    return Text::tr("Unsupported character(s) in the string");
 }
 
 QString StartRefusal(QStringView boxText, QStringView reading, const QString& readingRefusal)

@@ -14,6 +14,10 @@ namespace oralis {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::PracticeSession)
+};
+
 QString Named(const QString& display, const QString& reading)
 {
     return QStringLiteral("%1 (%2)").arg(display, reading);
@@ -235,7 +239,7 @@ QString VerdictText(const AnswerVerdict& verdict, const PracticeWord& word, cons
     const QString named = Named(word.display, word.reading);
     switch (verdict.kind) {
     case Verdict::Correct:
-        return QStringLiteral("Correct: %1").arg(named);
+        return Text::tr("Correct: %1").arg(named);
     case Verdict::Lookalike: {
         QStringList alike;
         const QString answer = verdict.answer ? Named(answerText, verdict.answer->reading) : answerText;
@@ -245,15 +249,15 @@ QString VerdictText(const AnswerVerdict& verdict, const PracticeWord& word, cons
             if (!alike.contains(other) && alike.size() <= kLookalikesShown)
                 alike << other;
         }
-        return QStringLiteral("Looks the same: %1 and %2 look alike on the lips")
+        return Text::tr("Looks the same: %1 and %2 look alike on the lips")
             .arg(named, alike.join(QStringLiteral(", ")));
     }
     case Verdict::Wrong:
-        return QStringLiteral("Wrong: it was %1").arg(named);
+        return Text::tr("Wrong: it was %1").arg(named);
     case Verdict::Skipped:
         break;
     }
-    return QStringLiteral("Skipped: it was %1").arg(named);
+    return Text::tr("Skipped: it was %1").arg(named);
 }
 
 QString DiffText(const AnswerVerdict& verdict)
@@ -278,7 +282,7 @@ QString DiffText(const AnswerVerdict& verdict)
 QString ScoreText(const PracticeSession& session)
 {
     const qint64 s = session.seconds();
-    QString text = QStringLiteral("Score: %1 / %2 · time %3:%4")
+    QString text = Text::tr("Score: %1 / %2 · time %3:%4")
                        .arg(session.right())
                        .arg(session.count())
                        .arg(s / 60)
@@ -287,7 +291,7 @@ QString ScoreText(const PracticeSession& session)
     for (BasicShape shape : session.mostMissed())
         missed << ShapeName(shape);
     if (!missed.isEmpty())
-        text += QStringLiteral(" · most often misread: %1").arg(missed.join(QStringLiteral(", ")));
+        text += Text::tr(" · most often misread: %1").arg(missed.join(QStringLiteral(", ")));
     return text;
 }
 
@@ -303,7 +307,7 @@ std::vector<ProgressPoint> ProgressPoints(const std::vector<SessionScore>& score
         p.list = s.list;
         p.label = QCoreApplication::translate("oralis::Progress", "Session %1 · %2 · %3 · %4 of %5 right")
                       .arg(p.number)
-                      .arg(p.date, s.list)
+                      .arg(p.date, ShippedListTitle(s.list))
                       .arg(s.right)
                       .arg(s.attempts);
         points.push_back(std::move(p));
@@ -320,7 +324,7 @@ QStringList ShapeAccuracyLines(const std::vector<ShapeAccuracy>& accuracy)
                                      [&](const ShapeAccuracy& a) { return a.shape == shape; });
         if (it == accuracy.end() || it->syllables == 0)
             continue;
-        lines << QStringLiteral("%1: %2% right (%3 of %4)")
+        lines << Text::tr("%1: %2% right (%3 of %4)")
                      .arg(ShapeName(shape))
                      .arg(qRound(100.0 * it->right / it->syllables))
                      .arg(it->right)

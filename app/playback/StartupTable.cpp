@@ -10,10 +10,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::StartupTable", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::StartupTable)
+};
 
 // Two names of one file (a link, a relative path) are one table.
 bool SameFile(const QFileInfo& a, const QFileInfo& b)
@@ -43,11 +42,11 @@ StartupTableFailure StartupTableFailed(const QString& path, const QString& reaso
 
 QString StartupTableFailure::text() const
 {
-    const QString what = Tr("The lip position table could not be loaded:\n%1\n%2\n\nThe file is left as it is.")
+    const QString what = Text::tr("The lip position table could not be loaded:\n%1\n%2\n\nThe file is left as it is.")
                              .arg(QDir::toNativeSeparators(path), reason);
     return what + QLatin1Char(' ')
-        + (shipped.isEmpty() ? Tr("Choose another table?")
-                             : Tr("Start with the table that comes with Oralis, or choose another one?"));
+        + (shipped.isEmpty() ? Text::tr("Choose another table?")
+                             : Text::tr("Start with the table that comes with Oralis, or choose another one?"));
 }
 
 std::vector<StartupChoice> StartupTableFailure::choices() const
@@ -61,13 +60,13 @@ QString StartupChoiceCaption(StartupChoice choice)
 {
     switch (choice) {
     case StartupChoice::ShippedTable:
-        return Tr("Use the shipped table");
+        return Text::tr("Use the shipped table");
     case StartupChoice::Chooser:
-        return Tr("Choose a table…");
+        return Text::tr("Choose a table…");
     case StartupChoice::NoTable:
         break;
     }
-    return Tr("Start without a table");
+    return Text::tr("Start without a table");
 }
 
 }  // namespace oralis

@@ -77,7 +77,7 @@ bool StudySession::ensureCursor(QStringView speedText, QString* whyNot)
 
 StudyShown StudySession::shownOf(const StepCursor& cursor, Word w) const
 {
-    return {StepCaptionHtml(cursor, table_, NameOf(w)), OutlinedShape(cursor),
+    return {StepCaptionHtml(cursor, NameOf(w)), OutlinedShape(cursor),
             QStringLiteral("%1 / %2").arg(cursor.position()).arg(cursor.count())};
 }
 

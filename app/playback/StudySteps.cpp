@@ -141,19 +141,15 @@ void StartFromShown(StepMove& move, const LipFrame& shownBefore)
         move.start = shownBefore;
 }
 
-QString StepCaption(const StepCursor& cursor, const SignTable& table)
+QString StepCaption(const StepCursor& cursor)
 {
     const int e = cursor.shownSyllable();
     if (e == 0)
         return ShapeName(BasicShape::Rest);
-    const PatternSyllable& s = cursor.pattern().syllables[static_cast<size_t>(e)];
-    return QStringLiteral("%1: sign %2 %3, %4")
-        .arg(s.kana)
-        .arg(s.sign)
-        .arg(table[s.sign].SignName.trimmed(), ShapeName(cursor.shownShape()));
+    return SyllableCaption(cursor.pattern().syllables[static_cast<size_t>(e)].kana, cursor.shownShape());
 }
 
-QString StepCaptionHtml(const StepCursor& cursor, const SignTable& table, const QString& word)
+QString StepCaptionHtml(const StepCursor& cursor, const QString& word)
 {
     const LipPattern& p = cursor.pattern();
     QString reading;
@@ -168,7 +164,7 @@ QString StepCaptionHtml(const StepCursor& cursor, const SignTable& table, const 
                   p.reading.mid(s.start + s.kana.size()).toHtmlEscaped();
     }
     const QString head = word.isEmpty() ? reading : word.toHtmlEscaped() + QStringLiteral("&nbsp;&nbsp;") + reading;
-    return QStringLiteral("<p>%1</p><p>%2</p>").arg(head, StepCaption(cursor, table).toHtmlEscaped());
+    return QStringLiteral("<p>%1</p><p>%2</p>").arg(head, StepCaption(cursor).toHtmlEscaped());
 }
 
 std::optional<int> OutlinedShape(const StepCursor& cursor)

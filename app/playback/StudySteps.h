@@ -77,12 +77,12 @@ void PlayToEnd(StepCursor& cursor, const LipExports& lip, const std::function<vo
 // the cursor showed, so that it still runs from there.
 void StartFromShown(StepMove& move, const LipFrame& shownBefore);
 
-// ShapeLbl's text for what `cursor` shows: "ﾏ: sign 11 m_a, 閉じた口", or "休み" at rest.
-QString StepCaption(const StepCursor& cursor, const SignTable& table);
+// ShapeLbl's text for what `cursor` shows: "ﾏ: 閉じた口" (SyllableCaption), or "休み" at rest.
+QString StepCaption(const StepCursor& cursor);
 
 // The same as rich text: `word` (a name such as "A", may be empty), the
 // reading with the syllable being formed highlighted, and the caption below.
-QString StepCaptionHtml(const StepCursor& cursor, const SignTable& table, const QString& word = {});
+QString StepCaptionHtml(const StepCursor& cursor, const QString& word = {});
 
 // Which of kTaughtShapes the mouth shows: the shape being formed, or for a
 // small tsu or a syllabic n the vowel its sign holds. Empty at rest.

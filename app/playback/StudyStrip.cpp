@@ -1,5 +1,6 @@
 #include "playback/StudyStrip.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace oralis {
@@ -109,7 +110,7 @@ QRect StripColumnRect(int column, int rows)
 QString LookalikeText(const QString& reading, const QList<LookalikeIndex::Word>& words)
 {
     if (words.isEmpty())
-        return QStringLiteral("No word of the lists looks like %1").arg(reading);
+        return QCoreApplication::translate("oralis::StudySession", "No word of the lists looks like %1").arg(reading);
     QStringList lines;
     for (const LookalikeIndex::Word& w : words)
         lines << QStringLiteral("%1  %2  (%3)").arg(w.reading, w.display, w.list);

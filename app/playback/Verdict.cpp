@@ -2,14 +2,20 @@
 
 #include "model/MecabReading.h"
 
+#include <QCoreApplication>
+
 namespace oralis {
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::Verdict)
+};
+
 QString Labelled(const LipPattern& p, int syllable)
 {
     const PatternSyllable& s = p.syllables[static_cast<size_t>(syllable)];
-    return QStringLiteral("%1 (%2)").arg(s.kana, ShapeName(s.shape));
+    return Text::tr("%1 (%2)", "a syllable and its mouth shape").arg(s.kana, ShapeName(s.shape));
 }
 
 std::vector<SyllableOutcome> AllRead(const LipPattern& word, bool right)
@@ -98,19 +104,19 @@ QStringList MistakeLines(const AnswerVerdict& v)
         return lines;
     if (!v.answer) {
         for (int i = 1; i <= v.word.spoken(); ++i)
-            lines << QStringLiteral("%1 not seen").arg(Labelled(v.word, i));
+            lines << Text::tr("%1 not seen").arg(Labelled(v.word, i));
         return lines;
     }
     for (const SyllablePair& p : v.alignment) {
         switch (p.kind) {
         case PairKind::Substitution:
-            lines << QStringLiteral("%1 read as %2").arg(Labelled(v.word, p.a), Labelled(*v.answer, p.b));
+            lines << Text::tr("%1 read as %2").arg(Labelled(v.word, p.a), Labelled(*v.answer, p.b));
             break;
         case PairKind::Deletion:
-            lines << QStringLiteral("%1 not seen").arg(Labelled(v.word, p.a));
+            lines << Text::tr("%1 not seen").arg(Labelled(v.word, p.a));
             break;
         case PairKind::Insertion:
-            lines << QStringLiteral("%1 added").arg(Labelled(*v.answer, p.b));
+            lines << Text::tr("%1 added").arg(Labelled(*v.answer, p.b));
             break;
         case PairKind::Match:
             break;
@@ -122,7 +128,7 @@ QStringList MistakeLines(const AnswerVerdict& v)
 QString CompareText(const LipPattern& a, const LipPattern& b)
 {
     if (LooksSame(a, b))
-        return QStringLiteral("同じ口の形");
+        return Text::tr("同じ口の形");
     const QString none = QStringLiteral("—");
     QStringList lines;
     for (const SyllablePair& p : AlignPatterns(a, b)) {

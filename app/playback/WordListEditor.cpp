@@ -14,10 +14,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::WordListEditor", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::WordListEditor)
+};
 
 QString Trimmed(const QString& text)
 {
@@ -63,8 +62,8 @@ std::optional<QString> WordListEditor::checkedReading(const QString& reading, QS
 {
     const std::optional<QString> own = OwnReading(reading);
     if (!own || own->isEmpty()) {
-        whyNot = reading.trimmed().isEmpty() ? Tr("The word has no reading")
-                                             : Tr("%1 is not a reading in kana or romaji").arg(Quoted(reading));
+        whyNot = reading.trimmed().isEmpty() ? Text::tr("The word has no reading")
+                                             : Text::tr("%1 is not a reading in kana or romaji").arg(Quoted(reading));
         return std::nullopt;
     }
     Syllables parsed;
@@ -88,17 +87,17 @@ QString WordListEditor::add(const QString& typed, const QString& reading)
 {
     const QString text = Trimmed(typed);
     if (text.isEmpty())
-        return Tr("Type the word first");
+        return Text::tr("Type the word first");
     if (text.contains(u'\n') || text.contains(u'\r'))
-        return Tr("A word cannot hold a line break");
+        return Text::tr("A word cannot hold a line break");
     if (words_.size() >= kMaxWords)
-        return Tr("A list holds at most %1 words").arg(kMaxWords);
+        return Text::tr("A list holds at most %1 words").arg(kMaxWords);
     QString why;
     const std::optional<QString> stored = checkedReading(reading, why);
     if (!stored)
         return why;
     if (holds(text, *stored, -1))
-        return Tr("%1 (%2) is already in the list").arg(Quoted(text), *stored);
+        return Text::tr("%1 (%2) is already in the list").arg(Quoted(text), *stored);
     words_.readings << *stored;
     words_.displays << text;
     modified_ = true;
@@ -108,7 +107,7 @@ QString WordListEditor::add(const QString& typed, const QString& reading)
 QString WordListEditor::setReading(int row, const QString& reading)
 {
     if (row < 0 || row >= words_.size())
-        return Tr("No word is chosen");
+        return Text::tr("No word is chosen");
     QString why;
     const std::optional<QString> stored = checkedReading(reading, why);
     if (!stored)
@@ -116,7 +115,7 @@ QString WordListEditor::setReading(int row, const QString& reading)
     if (*stored == words_.readings[row])
         return {};
     if (holds(words_.displays[row], *stored, row))
-        return Tr("%1 (%2) is already in the list").arg(Quoted(words_.displays[row]), *stored);
+        return Text::tr("%1 (%2) is already in the list").arg(Quoted(words_.displays[row]), *stored);
     words_.readings[row] = *stored;
     modified_ = true;
     return {};

@@ -13,10 +13,9 @@ namespace oralis {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::Worksheet", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::Worksheet)
+};
 
 constexpr double kMarginMm = 15.0;
 constexpr double kHeadingMm = 12.0;
@@ -94,7 +93,7 @@ std::optional<WorksheetContent> WorksheetOfList(const QString& title, const Word
     }
     if (content.words.empty()) {
         if (whyNot)
-            *whyNot = Tr("No word of the list can be played");
+            *whyNot = Text::tr("No word of the list can be played");
         return std::nullopt;
     }
     return content;
@@ -187,22 +186,22 @@ WorksheetLayout LayOutWorksheet(const std::vector<int>& syllables, WorksheetKind
 
 QString WorksheetHeading(const QString& title, const WorksheetPage& page)
 {
-    return page.answerPage ? Tr("%1: answers").arg(title) : title;
+    return page.answerPage ? Text::tr("%1: answers").arg(title) : title;
 }
 
 QString PageNumberText(int page, int pages)
 {
-    return Tr("%1 / %2").arg(page).arg(pages);
+    return Text::tr("%1 / %2").arg(page).arg(pages);
 }
 
 QString WordNumberText(int word)
 {
-    return Tr("%1.").arg(word + 1);
+    return Text::tr("%1.").arg(word + 1);
 }
 
 QString AnswerText(int word, const WorksheetWord& w)
 {
-    return Tr("%1  %2  (%3)").arg(WordNumberText(word), w.text, w.reading);
+    return Text::tr("%1  %2  (%3)").arg(WordNumberText(word), w.text, w.reading);
 }
 
 }  // namespace oralis

@@ -1,5 +1,6 @@
 #include "ui/Common.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -101,7 +102,7 @@ void ShowMessage(QWidget* parent, const QString& text)
 
 bool Confirm(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), question,
+    QMessageBox box(QMessageBox::Question, QCoreApplication::translate("oralis::Messages", "Confirmation"), question,
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("ConfirmBox"));
     return box.exec() == QMessageBox::Ok;
@@ -109,7 +110,7 @@ bool Confirm(QWidget* parent, const QString& question)
 
 bool ConfirmDiscard(QWidget* parent)
 {
-    return Confirm(parent, QStringLiteral("Changes will be discarded"));
+    return Confirm(parent, QCoreApplication::translate("oralis::Messages", "Changes will be discarded"));
 }
 
 }  // namespace oralis

@@ -1,6 +1,7 @@
 #include "ui/Progress.h"
 
 #include "model/TextFile.h"
+#include "ui/Common.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,7 +25,7 @@ FileProgress::FileProgress(QWidget* parent, const QString& label, bool cancellab
                                                 kScale, parent))
 {
     dialog_->setObjectName(QStringLiteral("FileProgress"));
-    dialog_->setWindowTitle(QStringLiteral("Oralis"));
+    dialog_->setWindowTitle(kProgramTitle);
     // The table must not change under a load or a save: no other window may be
     // used meanwhile, and before the dialog shows no input is taken at all.
     dialog_->setWindowModality(Qt::ApplicationModal);

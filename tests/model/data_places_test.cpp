@@ -16,6 +16,7 @@ TEST(DataPlaces, BesideTheProgramThenTheInstalledPlacesThenTheUsersOwn)
         QStringList library;
         QStringList tables;
         QStringList words;
+        QStringList translations;
     } const cases[] = {
         // The build folder: everything beside the program.
         {"/src/oralis/build/bin/",
@@ -23,14 +24,16 @@ TEST(DataPlaces, BesideTheProgramThenTheInstalledPlacesThenTheUsersOwn)
          {"/u/data/oralis/LipPosition.csv", "/src/oralis/build/bin/LipPosition.csv",
           "/src/oralis/build/share/oralis/LipPosition.csv"},
          {"/u/cwd/JSLdefault.txt", "/u/data/oralis/JSLdefault.txt", "/src/oralis/build/bin/JSLdefault.txt",
-          "/src/oralis/build/share/oralis/JSLdefault.txt"}},
+          "/src/oralis/build/share/oralis/JSLdefault.txt"},
+         {"/src/oralis/build/bin/translations/", "/src/oralis/build/share/oralis/translations/"}},
         // An installed prefix, wherever it was moved.
         {"/opt/moved/bin/",
          {"/opt/moved/bin/libLip.so", "/opt/moved/lib/oralis/libLip.so", "libLip.so"},
          {"/u/data/oralis/LipPosition.csv", "/opt/moved/bin/LipPosition.csv",
           "/opt/moved/share/oralis/LipPosition.csv"},
          {"/u/cwd/JSLdefault.txt", "/u/data/oralis/JSLdefault.txt", "/opt/moved/bin/JSLdefault.txt",
-          "/opt/moved/share/oralis/JSLdefault.txt"}},
+          "/opt/moved/share/oralis/JSLdefault.txt"},
+         {"/opt/moved/bin/translations/", "/opt/moved/share/oralis/translations/"}},
     };
     const QString user = QStringLiteral("/u/data/oralis/");
     for (const Case& c : cases) {
@@ -38,6 +41,7 @@ TEST(DataPlaces, BesideTheProgramThenTheInstalledPlacesThenTheUsersOwn)
         EXPECT_EQ(LipLibraryCandidates(program), c.library) << c.program;
         EXPECT_EQ(StartupTableCandidates(program, user), c.tables) << c.program;
         EXPECT_EQ(WordListPlaces(QStringLiteral("/u/cwd/"), program, user), c.words) << c.program;
+        EXPECT_EQ(TranslationFolders(program), c.translations) << c.program;
     }
 }
 

@@ -7,10 +7,9 @@ namespace oralis::history {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::History", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::History)
+};
 
 QString Field(QString text)
 {
@@ -27,15 +26,15 @@ QString VerdictWord(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::Correct:
-        return Tr("correct");
+        return Text::tr("correct");
     case Verdict::Lookalike:
-        return Tr("looks the same");
+        return Text::tr("looks the same");
     case Verdict::Wrong:
-        return Tr("wrong");
+        return Text::tr("wrong");
     case Verdict::Skipped:
         break;
     }
-    return Tr("skipped");
+    return Text::tr("skipped");
 }
 
 QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows, bool withLearner)
@@ -43,7 +42,7 @@ QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows, bool withLearner)
     const QString lineEnd = QStringLiteral("\r\n");
     QStringList header;
     if (withLearner)
-        header << Field(Tr("learner"));
+        header << Field(Text::tr("learner"));
     static const char* const kColumns[] = {
         QT_TRANSLATE_NOOP("oralis::History", "date"),    QT_TRANSLATE_NOOP("oralis::History", "list"),
         QT_TRANSLATE_NOOP("oralis::History", "word"),    QT_TRANSLATE_NOOP("oralis::History", "reading"),
@@ -51,7 +50,7 @@ QByteArray AttemptsCsv(const std::vector<AttemptRow>& rows, bool withLearner)
         QT_TRANSLATE_NOOP("oralis::History", "replays"), QT_TRANSLATE_NOOP("oralis::History", "speed"),
     };
     for (const char* name : kColumns)
-        header << Field(Tr(name));
+        header << Field(Text::tr(name));
     QString text = header.join(u',') + lineEnd;
     for (const AttemptRow& r : rows) {
         QStringList fields = {r.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),

@@ -18,10 +18,9 @@ namespace oralis::history {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::History", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::History)
+};
 
 // ---------------------------------------------------------------------------
 // Where SQLite and PostgreSQL differ. Every statement below this section is
@@ -248,12 +247,12 @@ HistoryNotice Off(const QString& message, const QString& details)
 
 QString Details(const QString& path, const QString& words)
 {
-    return Tr("File: %1\n%2").arg(Native(path), words);
+    return Text::tr("File: %1\n%2").arg(Native(path), words);
 }
 
 QString ServerDetails(const QString& setting, const QString& words)
 {
-    return Tr("Server: %1\n%2").arg(setting, words);
+    return Text::tr("Server: %1\n%2").arg(setting, words);
 }
 
 // The notice for a server that failed: kept locally for anything but a read.
@@ -272,7 +271,7 @@ HistoryNotice ServerNotice(Outcome outcome, Action action, const QSqlError& erro
         message = "The history server did not take the answers. They are kept on this computer.";
     }
     using Kind = HistoryNotice::Kind;
-    return {action == Action::Read ? Kind::ReadFailed : Kind::KeptLocally, Tr(message),
+    return {action == Action::Read ? Kind::ReadFailed : Kind::KeptLocally, Text::tr(message),
             ServerDetails(setting, error.text())};
 }
 
@@ -318,7 +317,7 @@ HistoryNotice FailureNotice(Action action, const QSqlError& error, const QString
         break;
     }
     using Kind = HistoryNotice::Kind;
-    return {action == Action::Read ? Kind::ReadFailed : Kind::Off, Tr(message), Details(path, error.text())};
+    return {action == Action::Read ? Kind::ReadFailed : Kind::Off, Text::tr(message), Details(path, error.text())};
 }
 
 Database::Database(HistoryPlace place)
@@ -397,15 +396,15 @@ Outcome Database::open(HistoryNotice* notice)
         ? QSqlDatabase::database(connection_, false)
         : QSqlDatabase::addDatabase(QLatin1String(DialectOf(place_).driver), connection_);
     if (!db_.isValid()) {
-        const QString drivers = Tr("Drivers found: %1").arg(QSqlDatabase::drivers().join(QStringLiteral(", ")));
+        const QString drivers = Text::tr("Drivers found: %1").arg(QSqlDatabase::drivers().join(QStringLiteral(", ")));
         if (place_.onServer()) {
             *notice = {HistoryNotice::Kind::KeptLocally,
-                       Tr("Qt's PostgreSQL driver is not installed (package libqt6sql6-psql). Answers are kept on "
+                       Text::tr("Qt's PostgreSQL driver is not installed (package libqt6sql6-psql). Answers are kept on "
                           "this computer."),
                        drivers};
             return Outcome::Refused;
         }
-        *notice = Off(Tr("History is off: Qt's SQLite driver is not installed."), drivers);
+        *notice = Off(Text::tr("History is off: Qt's SQLite driver is not installed."), drivers);
         return Outcome::Failed;
     }
     const Outcome opened = place_.onServer() ? openServer(notice) : openFile(notice);
@@ -433,9 +432,9 @@ Outcome Database::openServer(HistoryNotice* notice)
     if (version > kHistorySchemaVersion) {
         close();
         *notice = {HistoryNotice::Kind::KeptLocally,
-                   Tr("The history server holds the history of a newer version of Oralis. Answers are kept on this "
+                   Text::tr("The history server holds the history of a newer version of Oralis. Answers are kept on this "
                       "computer."),
-                   ServerDetails(place_.setting, Tr("Its version is %1; this version of Oralis knows up to %2.")
+                   ServerDetails(place_.setting, Text::tr("Its version is %1; this version of Oralis knows up to %2.")
                                                      .arg(version)
                                                      .arg(kHistorySchemaVersion))};
         return Outcome::Refused;
@@ -466,9 +465,9 @@ Outcome Database::openFile(HistoryNotice* notice)
     }
     if (damage.isEmpty() && version > kHistorySchemaVersion) {
         close();
-        *notice = Off(Tr("History is off: the history was written by a newer version of Oralis and is left as "
+        *notice = Off(Text::tr("History is off: the history was written by a newer version of Oralis and is left as "
                          "it is."),
-                      Details(path_, Tr("Its version is %1; this version of Oralis knows up to %2.")
+                      Details(path_, Text::tr("Its version is %1; this version of Oralis knows up to %2.")
                                          .arg(version)
                                          .arg(kHistorySchemaVersion)));
         return Outcome::Failed;
@@ -486,8 +485,8 @@ Outcome Database::openFile(HistoryNotice* notice)
     if (!damage.isEmpty()) {
         const QString kept = moveAside();
         *notice = kept.isEmpty()
-            ? Off(Tr("History is off: the history is damaged and could not be moved aside."), Details(path_, damage))
-            : Off(Tr("History is off: the history was damaged. It is kept as %1, and a new history begins with "
+            ? Off(Text::tr("History is off: the history is damaged and could not be moved aside."), Details(path_, damage))
+            : Off(Text::tr("History is off: the history was damaged. It is kept as %1, and a new history begins with "
                      "the next session.")
                       .arg(QFileInfo(kept).fileName()),
                   Details(kept, damage));
@@ -834,7 +833,7 @@ QString LoginName()
     if (const passwd* user = ::getpwuid(::geteuid()); user && user->pw_name && *user->pw_name)
         return QString::fromLocal8Bit(user->pw_name);
     const QString fromEnvironment = qEnvironmentVariable("USER");
-    return fromEnvironment.isEmpty() ? Tr("Learner") : fromEnvironment;
+    return fromEnvironment.isEmpty() ? Text::tr("Learner") : fromEnvironment;
 }
 
 }  // namespace oralis::history

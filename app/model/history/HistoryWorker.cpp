@@ -14,10 +14,9 @@ namespace oralis::history {
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::History", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::History)
+};
 
 }  // namespace
 
@@ -27,7 +26,7 @@ Worker::Worker(HistoryPlace place)
 {
     if (!place_.problem.isEmpty()) {
         tell({HistoryNotice::Kind::KeptLocally,
-              Tr("The history's setting cannot be used: %1. History is kept in this computer's file meanwhile.")
+              Text::tr("The history's setting cannot be used: %1. History is kept in this computer's file meanwhile.")
                   .arg(place_.problem),
               QDir::toNativeSeparators(place_.folder)});
     }
@@ -272,7 +271,7 @@ bool Worker::tryOpen()
     if (place_.onServer() || QDir().mkpath(place_.folder)) {
         outcome = db_->open(&why);
     } else {
-        why = {HistoryNotice::Kind::Off, Tr("History is off: its folder could not be made."),
+        why = {HistoryNotice::Kind::Off, Text::tr("History is off: its folder could not be made."),
                QDir::toNativeSeparators(place_.folder)};
     }
     switch (outcome) {
@@ -422,8 +421,8 @@ void Worker::changeCounts(int fromMemory)
         if (handedOver_ + queued_ == 0 && (toldWaiting_ || toldLocal_)) {
             notices_.push_back(
                 {HistoryNotice::Kind::Stored,
-                 toldLocal_ ? Tr("The answers kept on this computer are stored in the history now.")
-                            : Tr("The answers that were waiting are stored now."),
+                 toldLocal_ ? Text::tr("The answers kept on this computer are stored in the history now.")
+                            : Text::tr("The answers that were waiting are stored now."),
                  QString()});
             toldWaiting_ = toldLocal_ = false;
             told = true;
@@ -442,7 +441,7 @@ void Worker::waitOnLock(const HistoryNotice& why)
     if (!toldWaiting_ && (!writes_.empty() || queued_ > 0) && now - *lockedSince_ >= kTellWaitingAfter) {
         toldWaiting_ = true;
         tell({HistoryNotice::Kind::Waiting,
-              Tr("Answers are waiting to be stored: another program is using the history. They are stored as "
+              Text::tr("Answers are waiting to be stored: another program is using the history. They are stored as "
                  "soon as it is free."),
               why.details});
     }
@@ -488,19 +487,19 @@ void Worker::writeExport(const QString& learner, const QString& path)
     HistoryNotice failure;
     const std::vector<AttemptRow> rows = db_->isOpen() ? db_->attempts(learner, &failure) : std::vector<AttemptRow>{};
     if (!db_->isOpen() || !failure.isEmpty()) {
-        tell({HistoryNotice::Kind::ExportFailed, Tr("The answers could not be saved: the history could not be read."),
+        tell({HistoryNotice::Kind::ExportFailed, Text::tr("The answers could not be saved: the history could not be read."),
               failure.details});
         return;
     }
     QString why;
     if (!WriteFileAtomically(path, AttemptsCsv(rows, learner.isEmpty()), &why)) {
-        tell({HistoryNotice::Kind::ExportFailed, Tr("The answers could not be saved in %1.").arg(file), why});
+        tell({HistoryNotice::Kind::ExportFailed, Text::tr("The answers could not be saved in %1.").arg(file), why});
         return;
     }
     tell({HistoryNotice::Kind::Exported,
           learner.isEmpty()
-              ? Tr("The answers of the class are saved in %1 (%2 in all).").arg(file).arg(rows.size())
-              : Tr("The answers of %1 are saved in %2 (%3 in all).").arg(learner, file).arg(rows.size()),
+              ? Text::tr("The answers of the class are saved in %1 (%2 in all).").arg(file).arg(rows.size())
+              : Text::tr("The answers of %1 are saved in %2 (%3 in all).").arg(learner, file).arg(rows.size()),
           QString()});
 }
 

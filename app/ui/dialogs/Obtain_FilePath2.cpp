@@ -54,7 +54,7 @@ Obtain_FilePath2& Obtain_FilePath2::Instance()
 Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Obtain_FilePath2"));
-    setWindowTitle(QStringLiteral("Form2"));
+    SetTitle();
     setFixedSize(Twips(8010), Twips(3990));
     // The painted background would otherwise leak into the scroll bars and
     // frames of the lists, which take the window's colour from their parent.
@@ -62,20 +62,20 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
 
     Shape1 = FormBorder(this, 7995, 3975);
 
-    Label = new QLabel(QStringLiteral("File_Load"), this);
+    Label = new QLabel(tr("File_Load"), this);
     Label->setObjectName(QStringLiteral("Label"));
     Label->setAlignment(Qt::AlignCenter);
     Label->setFont(NamedFont(QStringLiteral("Times New Roman"), 15.75, true));
     SetPaletteColour(Label, QPalette::WindowText, kLightGreen);
     PlaceTwips(Label, 300, 120, 6975, 375);
 
-    Label_FileName = new QLabel(QStringLiteral("FileName :"), this);
+    Label_FileName = new QLabel(tr("FileName :"), this);
     Label_FileName->setObjectName(QStringLiteral("Label_FileName"));
     Label_FileName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetPaletteColour(Label_FileName, QPalette::WindowText, Qt::white);
     PlaceTwips(Label_FileName, 1365, 690, 1335, 255);
 
-    FileName = new QLineEdit(QStringLiteral("Percobaan"), this);
+    FileName = new QLineEdit(tr("Percobaan", "the name a file is saved under unless the user types another"), this);
     FileName->setObjectName(QStringLiteral("FileName"));
     PlaceTwips(FileName, 2820, 660, 3330, 270);
 
@@ -93,7 +93,7 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     PlaceTwips(File1, 2820, 1080, 3360, 2250);
 
-    Label1 = new QLabel(QStringLiteral("Files of type :"), this);
+    Label1 = new QLabel(tr("Files of type :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     SetPaletteColour(Label1, QPalette::WindowText, Qt::white);
@@ -103,12 +103,12 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     PlaceTwips(Combo1, 2820, 3480, 3375, 300);
 
-    cmload = new QPushButton(QStringLiteral("Load"), this);
+    cmload = new QPushButton(tr("Load"), this);
     cmload->setObjectName(QStringLiteral("cmload"));
     cmload->setDefault(true);
     PlaceTwips(cmload, 6420, 2940, 1335, 375);
 
-    cmcancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmcancel = new QPushButton(tr("Cancel"), this);
     cmcancel->setObjectName(QStringLiteral("cmcancel"));
     PlaceTwips(cmcancel, 6420, 3420, 1335, 375);
 
@@ -147,6 +147,14 @@ Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
     PaintFormBackground(this, 1, QStringLiteral("R"));
 }
 
+void Obtain_FilePath2::SetTitle()
+{
+    // One title in the source texts; a translation says which of the two
+    // questions the dialog asks.
+    setWindowTitle(LoadMode ? tr("Form2", "the title while choosing a file to open")
+                            : tr("Form2", "the title while choosing a name to save under"));
+}
+
 void Obtain_FilePath2::OptionInitialize()
 {
     Nombro = 0;
@@ -156,7 +164,7 @@ void Obtain_FilePath2::Prepare(bool load, const QString& TipoStr, const QString&
 {
     OptionInitialize();
     LoadMode = load;
-    SetHeading(load ? QStringLiteral("File Load") : QStringLiteral("File Save"));
+    SetHeading(load ? tr("File Load") : tr("File Save"));
     AddFajliloOptions(TipoStr, SufiksoStr);
 }
 
@@ -205,7 +213,7 @@ void Obtain_FilePath2::FillDrives()
         QString text = root;
         QIcon icon = st->standardIcon(QStyle::SP_DriveHDIcon);
         if (root == home && root != QLatin1String("/")) {
-            text = root + QStringLiteral("  (home)");
+            text = tr("%1  (home)").arg(root);
             icon = st->standardIcon(QStyle::SP_DirHomeIcon);
         } else if (root != QLatin1String("/")) {
             const QString name = QStorageInfo(root).displayName();
@@ -283,7 +291,7 @@ bool Obtain_FilePath2::EnterFolder(const QString& path)
 {
     if (SetFolder(path))
         return true;
-    ShowMessage(this, QStringLiteral("Cannot read ") + path);
+    ShowMessage(this, tr("Cannot read %1").arg(path));
     // The folder may have vanished since the list was read.
     FillFolders();
     return false;
@@ -330,7 +338,8 @@ void Obtain_FilePath2::Activate()
 {
     Label_FileName->setVisible(!LoadMode);
     FileName->setVisible(!LoadMode);
-    cmload->setText(LoadMode ? QStringLiteral("Load") : QStringLiteral("Save"));
+    cmload->setText(LoadMode ? tr("Load") : tr("Save"));
+    SetTitle();
 
     // The folder may have gone since the last use: fall back to the nearest
     // one that still exists.
@@ -347,7 +356,7 @@ void Obtain_FilePath2::Activate()
     for (int i = 0; i < types; ++i) {
         Combo1->addItem(TypeEntry(FajliloTipoj[static_cast<size_t>(i)], FajliloSufiksoj[static_cast<size_t>(i)]));
     }
-    Combo1->addItem(kAllFilesEntry);
+    Combo1->addItem(AllFilesEntry());
     Combo1->setCurrentIndex(0);
     TypeSelected(0);
 

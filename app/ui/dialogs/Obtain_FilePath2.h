@@ -68,6 +68,7 @@ protected:
 
 private:
     void Activate();
+    void SetTitle();
     void FillDrives();
     void FillFolders();
     void FillFiles();

@@ -43,12 +43,12 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 
     // The gradient is dark green at the top and bright in the middle: the title
     // line sits on the dark part, the other two lines on the bright part.
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Lip reading trainer %1").arg(QLatin1String(kOralisVersion)),
+    Label1 = MakeLabel(this, "Label1", tr("Lip reading trainer %1").arg(QLatin1String(kOralisVersion)),
                        Qt::white, 120);
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Oralis"), Qt::black, 480);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Beta Version"), Qt::black, 840);
+    Label3 = MakeLabel(this, "Label3", tr("Beta Version"), Qt::black, 840);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(NamedFont(QStringLiteral("Times New Roman"), 9.75, true));
     Command1->setDefault(true);

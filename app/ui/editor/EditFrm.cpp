@@ -41,7 +41,7 @@ EditFrm::EditFrm(EditorHost& host, QWidget* parent)
     , session_(Program().signTable)
 {
     setObjectName(QStringLiteral("EditFrm"));
-    setWindowTitle(QStringLiteral("Edit Form"));
+    setWindowTitle(tr("Edit Form"));
     PaintEditorColours(this);
     setFixedSize(Twips(5490), Twips(6240));
     BuildWidgets();
@@ -49,7 +49,7 @@ EditFrm::EditFrm(EditorHost& host, QWidget* parent)
 
 void EditFrm::BuildWidgets()
 {
-    EditorLabel(this, QStringLiteral("Label1"), QStringLiteral("Velocity rate"), 360, 240, 1335, 255);
+    EditorLabel(this, QStringLiteral("Label1"), tr("Velocity rate"), 360, 240, 1335, 255);
 
     auto* vrate = new SelectingBox(this);
     vrate->setObjectName(QStringLiteral("VrateTxt"));
@@ -59,10 +59,10 @@ void EditFrm::BuildWidgets()
 
     cmbIndex = new SignList(this);
     cmbIndex->setObjectName(QStringLiteral("cmbIndex"));
-    cmbIndex->setEditText(QStringLiteral("Sign Index"));
+    cmbIndex->setEditText(tr("Sign Index"));
     PlaceTwips(cmbIndex, 3000, 180, 1575, 300);
 
-    EditorLabel(this, QStringLiteral("Label13"), QStringLiteral("Frame No"), 2580, 660, 855, 255, 9.75);
+    EditorLabel(this, QStringLiteral("Label13"), tr("Frame No"), 2580, 660, 855, 255, 9.75);
 
     FrameNoTxt = new SelectingBox(this);
     FrameNoTxt->setObjectName(QStringLiteral("FrameNoTxt"));
@@ -108,16 +108,16 @@ void EditFrm::BuildWidgets()
         fields_[static_cast<size_t>(slot)] = angle;
     }
 
-    auto* AddCmd = EditorButton(this, QStringLiteral("AddCmd"), QStringLiteral("Add Frame"), 120, 4680, 1215, 255, 9.75);
-    auto* cmdDisp = EditorButton(this, QStringLiteral("cmdDisp"), QStringLiteral("Disp"), 1800, 4680, 615, 375);
-    auto* cmdFrameLoad = EditorButton(this, QStringLiteral("cmdFrameLoad"), QStringLiteral("Load"), 2640, 4680, 735, 375);
-    auto* DeleteCmd = EditorButton(this, QStringLiteral("DeleteCmd"), QStringLiteral("Delete Frame"), 120, 5040, 1215, 255, 9.75);
-    auto* cmdAction = EditorButton(this, QStringLiteral("cmdAction"), QStringLiteral("Action"), 1680, 5160, 855, 375);
-    auto* cmdSet = EditorButton(this, QStringLiteral("cmdSet"), QStringLiteral("Set"), 2640, 5160, 735, 375);
-    auto* CopyCmd = EditorButton(this, QStringLiteral("CopyCmd"), QStringLiteral("Copy From"), 120, 5400, 1215, 255, 9.75);
-    auto* cmdAddChar = EditorButton(this, QStringLiteral("cmdAddChar"), QStringLiteral("Add Char"), 120, 5760, 1215, 255, 9.75);
-    auto* CmdSave = EditorButton(this, QStringLiteral("CmdSave"), QStringLiteral("Save"), 2640, 5640, 735, 375);
-    auto* cmdClose = EditorButton(this, QStringLiteral("cmdClose"), QStringLiteral("Close"), 3720, 5640, 735, 375);
+    auto* AddCmd = EditorButton(this, QStringLiteral("AddCmd"), tr("Add Frame"), 120, 4680, 1215, 255, 9.75);
+    auto* cmdDisp = EditorButton(this, QStringLiteral("cmdDisp"), tr("Disp"), 1800, 4680, 615, 375);
+    auto* cmdFrameLoad = EditorButton(this, QStringLiteral("cmdFrameLoad"), tr("Load"), 2640, 4680, 735, 375);
+    auto* DeleteCmd = EditorButton(this, QStringLiteral("DeleteCmd"), tr("Delete Frame"), 120, 5040, 1215, 255, 9.75);
+    auto* cmdAction = EditorButton(this, QStringLiteral("cmdAction"), tr("Action"), 1680, 5160, 855, 375);
+    auto* cmdSet = EditorButton(this, QStringLiteral("cmdSet"), tr("Set"), 2640, 5160, 735, 375);
+    auto* CopyCmd = EditorButton(this, QStringLiteral("CopyCmd"), tr("Copy From"), 120, 5400, 1215, 255, 9.75);
+    auto* cmdAddChar = EditorButton(this, QStringLiteral("cmdAddChar"), tr("Add Char"), 120, 5760, 1215, 255, 9.75);
+    auto* CmdSave = EditorButton(this, QStringLiteral("CmdSave"), tr("Save"), 2640, 5640, 735, 375);
+    auto* cmdClose = EditorButton(this, QStringLiteral("cmdClose"), tr("Close"), 3720, 5640, 735, 375);
 
     for (int slot = 0; slot < kEditFieldCount; ++slot) {
         connect(Field(slot), &QLineEdit::textChanged, this, [this, slot](const QString& text) {
@@ -251,7 +251,7 @@ void EditFrm::AddCharClicked()
 void EditFrm::SaveClicked()
 {
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, QStringLiteral("Initial Pattern"), QStringLiteral(".csv"));
+    chooser.Prepare(false, tr("Initial Pattern"), QStringLiteral(".csv"));
     if (const std::optional<QString> folder = session_.SaveFolderToOffer(ProgramFolder(), UserDataFolder()))
         chooser.SetFolder(*folder);
     chooser.exec();

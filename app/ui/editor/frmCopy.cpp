@@ -18,17 +18,17 @@ frmCopy::frmCopy(EditorHost& host, QWidget* parent)
     , host_(host)
 {
     setObjectName(QStringLiteral("frmCopy"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(tr("Form1", "the title of the dialog that copies a frame"));
     setModal(true);
     PaintEditorColours(this);
     setFixedSize(Twips(2280), Twips(2265));
 
     cmbIndex = new SignList(this);
     cmbIndex->setObjectName(QStringLiteral("cmbIndex"));
-    cmbIndex->setEditText(QStringLiteral("Sign Index"));
+    cmbIndex->setEditText(tr("Sign Index"));
     PlaceTwips(cmbIndex, 120, 120, 1575, 300);
 
-    EditorLabel(this, QStringLiteral("Label13"), QStringLiteral("Frame No"), 120, 660, 855, 255, 9.75);
+    EditorLabel(this, QStringLiteral("Label13"), tr("Frame No"), 120, 660, 855, 255, 9.75);
 
     FrameNoTxt = new NumberLineEdit(this);
     FrameNoTxt->setText(QStringLiteral("1"));
@@ -41,16 +41,16 @@ frmCopy::frmCopy(EditorHost& host, QWidget* parent)
 
     TotalFrameLbl = EditorLabel(this, QStringLiteral("TotalFrameLbl"), QStringLiteral("1"), 1800, 660, 315, 255);
 
-    auto* cmdPreview = new QPushButton(QStringLiteral("Preview"), this);
+    auto* cmdPreview = new QPushButton(tr("Preview"), this);
     cmdPreview->setObjectName(QStringLiteral("cmdPreview"));
     PlaceTwips(cmdPreview, 120, 1080, 735, 375);
     // Return in the frame box previews rather than closing the dialog.
     cmdPreview->setDefault(true);
-    auto* Command1 = new QPushButton(QStringLiteral("OK"), this);
+    auto* Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setAutoDefault(false);
     PlaceTwips(Command1, 120, 1680, 735, 375);
-    auto* Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* Command2 = new QPushButton(tr("Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setAutoDefault(false);
     PlaceTwips(Command2, 960, 1680, 735, 375);
@@ -68,7 +68,7 @@ void frmCopy::showEvent(QShowEvent* event)
         return;
     Rtn = false;
     cmbIndex->Refill(SignNames());
-    cmbIndex->setEditText(QStringLiteral("Characters"));
+    cmbIndex->setEditText(tr("Characters"));
 }
 
 void frmCopy::SignChosen(int position)

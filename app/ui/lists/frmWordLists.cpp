@@ -1,6 +1,8 @@
 #include "ui/lists/frmWordLists.h"
 
 #include "model/DataPlaces.h"
+#include "model/ProgramState.h"
+#include "model/WordList.h"
 #include "model/WordListFile.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
@@ -11,7 +13,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -408,7 +409,7 @@ bool frmWordLists::cmdSaveAs_Click()
 void frmWordLists::cmdWorksheet_Click()
 {
     const QString title =
-        editor_.path().isEmpty() ? tr("Word list") : QFileInfo(editor_.path()).completeBaseName();
+        editor_.path().isEmpty() ? tr("Word list") : WordListTitle(editor_.path(), ProgramFolder());
     OpenWorksheet(host_, this, editor_.words(), title);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/DataPlaces.h"
 #include "model/HistoryPlace.h"
+#include "model/Language.h"
 #include "model/LipTableFile.h"
 #include "model/ProgramState.h"
 #include "playback/RendererShape.h"
@@ -24,6 +25,7 @@
 #include "ui/teacher/frmTeacher.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -114,16 +116,16 @@ void frmSpace::BuildWidgets()
         w->setFont(font);
     };
 
-    Frame1 = new QGroupBox(QStringLiteral("カメラ"), client);
+    Frame1 = new QGroupBox(tr("カメラ"), client);
     named(Frame1, "Frame1", NamedFont(kButtonFont));
     PlaceTwips(Frame1, 240, 120, 3255, 735);
 
-    cmdHome = new QPushButton(QStringLiteral("ホーム"), Frame1);
+    cmdHome = new QPushButton(tr("ホーム"), Frame1);
     named(cmdHome, "cmdHome", NamedFont(kButtonFont));
     PlaceTwips(cmdHome, 120, 240, 855, 375);
     connect(cmdHome, &QPushButton::clicked, this, &frmSpace::cmdHome_Click);
 
-    const std::array<QString, 2> optionCaptions{QStringLiteral("相手"), QStringLiteral("自分")};
+    const std::array<QString, 2> optionCaptions{tr("相手"), tr("自分")};
     const std::array<int, 2> optionLeft{1200, 2160};
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(optionCaptions[static_cast<size_t>(i)], Frame1);
@@ -137,7 +139,7 @@ void frmSpace::BuildWidgets()
     }
     Option1[0]->setChecked(true);
 
-    Label1 = new QLabel(QStringLiteral("單語"), client);
+    Label1 = new QLabel(tr("單語"), client);
     named(Label1, "Label1", NamedFont(kTextFont));
     PlaceTwips(Label1, 3720, 120, 855, 255);
 
@@ -159,7 +161,7 @@ void frmSpace::BuildWidgets()
     reading.setColor(QPalette::Disabled, QPalette::Text, reading.color(QPalette::Active, QPalette::Text));
     FuriganaTxt->setPalette(reading);
 
-    Label4 = new QLabel(QStringLiteral("速度"), client);
+    Label4 = new QLabel(tr("速度"), client);
     named(Label4, "Label4", NamedFont(kButtonFont));
     PlaceTwips(Label4, 5760, 1080, 615, 375);
 
@@ -182,7 +184,7 @@ void frmSpace::BuildWidgets()
     named(Label3, "Label3", NamedFont(kUnitFont));
     PlaceTwips(Label3, 6960, 1080, 375, 375);
 
-    cmdInput = new QPushButton(QStringLiteral("スタート"), client);
+    cmdInput = new QPushButton(tr("スタート"), client);
     named(cmdInput, "cmdInput", NamedFont(kButtonFont));
     cmdInput->setIcon(PlayIcon());
     PlaceTwips(cmdInput, 7320, 1080, 1035, 435);
@@ -214,32 +216,64 @@ void frmSpace::BuildMenus()
     };
 
     // Kana captions carry their key letter in brackets, as Japanese menus do.
-    QMenu* file = menu("FileMenus", QStringLiteral("ファイル(&F)"));
-    item(file, "mnuOpen", QStringLiteral("Open"), [this] { OpenLipTable(); })
+    QMenu* file = menu("FileMenus", tr("ファイル(&F)"));
+    item(file, "mnuOpen", tr("Open"), [this] { OpenLipTable(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    item(file, "mnuExit", QStringLiteral("終了"), [this] { mnuExit_Click(); })
+    item(file, "mnuExit", tr("終了"), [this] { mnuExit_Click(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* tools = menu("ToolMenus", QStringLiteral("ツール(&T)"));
-    item(tools, "mnuEdit", QStringLiteral("Edit"), [this] { OpenEditor(*this, *this); });
-    item(tools, "mnuQuizJapTxt", QStringLiteral("練習"), [this] { RunQuiz(*this); });
-    item(tools, "mnuAnswerQuiz", QStringLiteral("解答練習"), [this] { OpenPractice(*this); });
-    item(tools, "mnuProgress", QStringLiteral("成績"), [this] { OpenProgress(*this); });
-    item(tools, "mnuStudy", QStringLiteral("学習"), [this] { OpenStudy(*this); });
+    QMenu* tools = menu("ToolMenus", tr("ツール(&T)"));
+    item(tools, "mnuEdit", tr("Edit"), [this] { OpenEditor(*this, *this); });
+    item(tools, "mnuQuizJapTxt", tr("練習"), [this] { RunQuiz(*this); });
+    item(tools, "mnuAnswerQuiz", tr("解答練習"), [this] { OpenPractice(*this); });
+    item(tools, "mnuProgress", tr("成績"), [this] { OpenProgress(*this); });
+    item(tools, "mnuStudy", tr("学習"), [this] { OpenStudy(*this); });
     item(tools, "mnuWordLists", tr("単語リスト編集"), [this] { OpenWordLists(*this); });
     // Only a class's history on a server has a class to look over.
     item(tools, "mnuTeacher", tr("教師用"), [this] { OpenTeacher(*this); })
         ->setVisible(ConfiguredHistoryPlace().onServer());
 
-    QMenu* help = menu("HelpMenus", QStringLiteral("ヘルプ(&H)"));
-    item(help, "mnuAbout", QStringLiteral("バージョン情報"), [] { frmAbout::Instance().exec(); });
+    QMenu* help = menu("HelpMenus", tr("ヘルプ(&H)"));
+    item(help, "mnuAbout", tr("バージョン情報"), [] { frmAbout::Instance().exec(); });
+
+    // Each language by its own name, so that a user who cannot read the one
+    // shown finds theirs.
+    QMenu* language = help->addMenu(tr("Language"));
+    language->setObjectName(QStringLiteral("mnuLanguage"));
+    language->menuAction()->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* languages = new QActionGroup(language);
+    const LanguageChoice stored = StoredLanguageChoice();
+    const std::pair<LanguageChoice, const char*> choices[] = {{LanguageChoice::System, "mnuLanguageSystem"},
+                                                              {LanguageChoice::Japanese, "mnuLanguageJapanese"},
+                                                              {LanguageChoice::English, "mnuLanguageEnglish"}};
+    for (const auto& [choice, name] : choices) {
+        const QString caption = choice == LanguageChoice::System     ? tr("System language")
+                                : choice == LanguageChoice::Japanese ? QStringLiteral("日本語")
+                                                                     : QStringLiteral("English");
+        QAction* a = item(language, name, caption, [this, choice = choice] { ChooseLanguage(choice); });
+        a->setCheckable(true);
+        a->setChecked(choice == stored);
+        languages->addAction(a);
+    }
+}
+
+void frmSpace::ChooseLanguage(LanguageChoice choice)
+{
+    QString why;
+    if (!StoreLanguageChoice(choice, &why)) {
+        ShowMessage(this, why);
+        return;
+    }
+    // Every window would have to be made anew; the next start does that.
+    if (SpeaksJapanese(choice, QLocale::system().uiLanguages()) != JapaneseInUse())
+        ShowMessage(this, tr("The language changes when Oralis is started again."));
 }
 
 void frmSpace::StartUp(const QString& tablePath)
 {
     InputArea->setVisible(true);
     Label1->setVisible(true);
-    Label2->setText(QStringLiteral("振り假名"));
+    Label2->setText(tr("振り假名"));
     FuriganaTxt->setEnabled(false);
 
     Module1& program = Program();
@@ -447,7 +481,7 @@ void frmSpace::OpenLipTable()
     if (Program().signTable.UnsavedChanges && !ConfirmDiscard(this))
         return;
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(true, QStringLiteral("Angle Data"), QStringLiteral(".csv"));
+    chooser.Prepare(true, tr("Angle Data"), QStringLiteral(".csv"));
     chooser.exec();
     if (!chooser.Rtn)
         return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/KanaParser.h"
+#include "model/Language.h"
 #include "playback/Playback.h"
 #include "playback/StartupTable.h"
 #include "playback/ViewControl.h"
@@ -113,6 +114,7 @@ private:
     void cmdHome_Click();
     void Option1_Click(int index);
     void mnuExit_Click();
+    void ChooseLanguage(LanguageChoice choice);
     // True when the program may end: no practice session in progress and no
     // unsaved change to the table, or the user agreed to leave them.
     bool MayExit();

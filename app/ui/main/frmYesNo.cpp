@@ -28,12 +28,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmYesNo"));
-    setWindowTitle(QStringLiteral("Form1"));
+    setWindowTitle(tr("Form1", "the title of the quiz's question"));
     setFixedSize(Twips(2430), Twips(1245));
 
-    Yes = MakeButton(this, "Yes", QStringLiteral("繼續"));
+    Yes = MakeButton(this, "Yes", tr("繼續"));
     PlaceTwips(Yes, 240, 120, 1035, 315);
-    No = MakeButton(this, "No", QStringLiteral("終了"));
+    No = MakeButton(this, "No", tr("終了"));
     PlaceTwips(No, 240, 480, 555, 315);
     Text1 = new NumberLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -43,7 +43,7 @@ frmYesNo::frmYesNo(QWidget* parent) : QDialog(parent)
     Label1->setFont(NamedFont(QStringLiteral("Times New Roman"), 9.75, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(Label1, 1920, 480, 315, 435);
-    Repeat = MakeButton(this, "Repeat", QStringLiteral("再表示"));
+    Repeat = MakeButton(this, "Repeat", tr("再表示"));
     PlaceTwips(Repeat, 240, 840, 915, 315);
 
     setTabOrder(Yes, No);

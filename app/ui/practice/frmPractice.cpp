@@ -36,7 +36,6 @@ const QString kTextFont = QStringLiteral("ＭＳ Ｐ明朝");
 const QString kButtonFont = QStringLiteral("HG正楷書体-PRO");
 
 // The chooser entry sits last in cmbList and holds no path.
-const QString kOtherList = QStringLiteral("Other list file…");
 
 }  // namespace
 
@@ -61,7 +60,7 @@ frmPractice::frmPractice(LearnerHost& host)
     , starter_(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()))
 {
     setObjectName(QStringLiteral("frmPractice"));
-    setWindowTitle(QStringLiteral("解答練習"));
+    setWindowTitle(tr("解答練習"));
     BuildWidgets();
     FillLearners();
     FillLists();
@@ -97,20 +96,20 @@ void frmPractice::BuildWidgets()
     learnerRow->addStretch(1);
     grid->addLayout(learnerRow, 0, 0, 1, 4);
 
-    auto* listCaption = new QLabel(QStringLiteral("単語リスト"), this);
+    auto* listCaption = new QLabel(tr("単語リスト"), this);
     listCaption->setFont(NamedFont(kTextFont));
     cmbList = new QComboBox(this);
     named(cmbList, "cmbList", kTextFont);
     cmbList->setMinimumWidth(Twips(3000));
     connect(cmbList, &QComboBox::activated, this, &frmPractice::ListChosen);
 
-    auto* countCaption = new QLabel(QStringLiteral("単語数"), this);
+    auto* countCaption = new QLabel(tr("単語数"), this);
     countCaption->setFont(NamedFont(kTextFont));
     NumWordsTxt = new NumberLineEdit(this);
     named(NumWordsTxt, "NumWordsTxt", kTextFont);
     NumWordsTxt->setMaximumWidth(Twips(700));
 
-    cmdStart = new QPushButton(QStringLiteral("開始"), this);
+    cmdStart = new QPushButton(tr("開始"), this);
     named(cmdStart, "cmdStart", kButtonFont);
     connect(cmdStart, &QPushButton::clicked, this, &frmPractice::StartSession);
 
@@ -122,7 +121,7 @@ void frmPractice::BuildWidgets()
     top->addWidget(cmdStart);
     grid->addLayout(top, 1, 0, 1, 4);
 
-    auto* answerCaption = new QLabel(QStringLiteral("答え"), this);
+    auto* answerCaption = new QLabel(tr("答え"), this);
     answerCaption->setFont(NamedFont(kTextFont));
     AnswerTxt = new KanaLineEdit(this);
     // As large as the main window's word box: the learner reads it back.
@@ -136,13 +135,13 @@ void frmPractice::BuildWidgets()
     grid->addWidget(answerCaption, 2, 0);
     grid->addWidget(AnswerTxt, 2, 1, 1, 3);
 
-    cmdReplay = new QPushButton(QStringLiteral("もう一度"), this);
+    cmdReplay = new QPushButton(tr("もう一度"), this);
     named(cmdReplay, "cmdReplay", kButtonFont);
     connect(cmdReplay, &QPushButton::clicked, this, [this] { Replay(false); });
-    cmdSlow = new QPushButton(QStringLiteral("ゆっくり"), this);
+    cmdSlow = new QPushButton(tr("ゆっくり"), this);
     named(cmdSlow, "cmdSlow", kButtonFont);
     connect(cmdSlow, &QPushButton::clicked, this, [this] { Replay(true); });
-    cmdSkip = new QPushButton(QStringLiteral("わからない"), this);
+    cmdSkip = new QPushButton(tr("わからない"), this);
     named(cmdSkip, "cmdSkip", kButtonFont);
     connect(cmdSkip, &QPushButton::clicked, this, &frmPractice::Skip);
     cmdNext = new QPushButton(tr("次へ"), this);
@@ -187,8 +186,8 @@ void frmPractice::FillLearners()
 void frmPractice::FillLists()
 {
     for (const QString& path : ChoosableWordLists(ProgramFolder(), UserDataFolder()))
-        cmbList->addItem(QFileInfo(path).completeBaseName(), path);
-    cmbList->addItem(kOtherList);
+        cmbList->addItem(WordListTitle(path, ProgramFolder()), path);
+    cmbList->addItem(tr("Other list file…"));
     cmbList->setCurrentIndex(0);
     lastListIndex_ = 0;
 }
@@ -213,7 +212,7 @@ void frmPractice::ListChosen(int index)
     // Until a file is chosen, the list chosen before stays.
     cmbList->setCurrentIndex(lastListIndex_);
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(true, QStringLiteral("Word List"), QStringLiteral(".txt"));
+    chooser.Prepare(true, tr("Word List"), QStringLiteral(".txt"));
     chooser.exec();
     if (chooser.Rtn && !chooser.TargetFile.isEmpty())
         SelectListFile(chooser.TargetFile);
@@ -245,7 +244,7 @@ void frmPractice::StartSession()
     if (!MayLeaveSession())
         return;
     QString why;
-    const bool started = starter_.start(cmbList->currentData().toString(), cmbList->currentText(),
+    const bool started = starter_.start(cmbList->currentData().toString(), QFileInfo(cmbList->currentData().toString()).completeBaseName(),
                                         LearnerCmb->currentText(), NumWordsTxt->text(), Program().signTable,
                                         host_.SpeedText(), QDateTime::currentDateTime(), &why);
     TellHistoryNotice();
@@ -269,7 +268,7 @@ void frmPractice::StartSession()
 void frmPractice::BeginTurn()
 {
     PracticeSession& session = *starter_.session();
-    VerdictLbl->setText(QStringLiteral("Word %1 of %2: what did the lips say?")
+    VerdictLbl->setText(tr("Word %1 of %2: what did the lips say?")
                             .arg(session.turn() + 1)
                             .arg(session.count()));
     DiffLbl->clear();
@@ -369,7 +368,7 @@ void frmPractice::GoOn()
 void frmPractice::Finish()
 {
     ScoreLbl->setText(ScoreText(*Session()));
-    VerdictLbl->setText(QStringLiteral("Session over"));
+    VerdictLbl->setText(tr("Session over"));
     DiffLbl->clear();
     UpdateButtons();
     TellHistoryNotice();

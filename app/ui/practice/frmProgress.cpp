@@ -1,6 +1,7 @@
 #include "ui/practice/frmProgress.h"
 
 #include "model/History.h"
+#include "model/WordList.h"
 #include "ui/BesideMain.h"
 #include "ui/Common.h"
 #include "ui/LearnerHost.h"
@@ -67,7 +68,7 @@ frmProgress::frmProgress(QWidget* parent)
     : QWidget(parent, Qt::Window), textFont_(NamedFont(kTextFont, kTextPointSize))
 {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("成績"));
+    setWindowTitle(tr("成績"));
     auto* layout = new QVBoxLayout(this);
 
     auto* learnerCaption = new QLabel(tr("学習者"), this);
@@ -150,14 +151,14 @@ void frmProgress::Refresh(const QString& learner)
     NoHistoryLbl->setVisible(none);
     if (none) {
         NoHistoryLbl->setText(history.reason().isEmpty()
-                                  ? QStringLiteral("No practice history yet: every word answered in the "
-                                                   "answer practice (ツール → 解答練習) is kept and shown here.")
+                                  ? tr("No practice history yet: every word answered in the "
+                                       "answer practice (ツール → 解答練習) is kept and shown here.")
                                   : history.reason());
         return;
     }
 
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Score of each session (%)"));
+    chart->setTitle(tr("Score of each session (%)"));
     chart->legend()->hide();
     auto* line = new QLineSeries(chart);
     auto* marks = new QScatterSeries(chart);
@@ -169,8 +170,8 @@ void frmProgress::Refresh(const QString& learner)
         const int row = p.number - 1;
         SessionTable->setVerticalHeaderItem(row, new QTableWidgetItem(QString::number(p.number)));
         SessionTable->setItem(row, 0, new QTableWidgetItem(p.date));
-        SessionTable->setItem(row, 1, new QTableWidgetItem(p.list));
-        SessionTable->setItem(row, 2, new QTableWidgetItem(QStringLiteral("%1 %").arg(qRound(p.percent))));
+        SessionTable->setItem(row, 1, new QTableWidgetItem(ShippedListTitle(p.list)));
+        SessionTable->setItem(row, 2, new QTableWidgetItem(tr("%1 %").arg(qRound(p.percent))));
         SessionTable->setItem(row, 3, new QTableWidgetItem(QLocale().toString(p.replaysPerWord, 'f', 1)));
     }
     SessionTable->resizeColumnsToContents();
@@ -203,14 +204,14 @@ void frmProgress::Refresh(const QString& learner)
     ScoreChart->setChart(chart);
     delete old;
 
-    ShapeLbl->setText(QStringLiteral("Mouth shapes read right:\n")
+    ShapeLbl->setText(tr("Mouth shapes read right:\n")
                       + ShapeAccuracyLines(history.shapeAccuracy()).join(u'\n'));
     QStringList confusions;
     for (const Confusion& c : history.confusions(kConfusionsShown))
         confusions << ConfusionText(c);
     ConfusionLbl->setText(confusions.isEmpty()
-                              ? QStringLiteral("No shape taken for another yet.")
-                              : QStringLiteral("Most frequent confusions:\n") + confusions.join(u'\n'));
+                              ? tr("No shape taken for another yet.")
+                              : tr("Most frequent confusions:\n") + confusions.join(u'\n'));
     GrowFonts();
 }
 

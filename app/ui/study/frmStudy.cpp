@@ -91,7 +91,7 @@ frmStudy::frmStudy(LearnerHost& host)
                StudyPlayer{host.Lip(), [&host](int16_t steps) { host.Display(steps); }, Program().PlaybackActive})
 {
     setObjectName(QStringLiteral("frmStudy"));
-    setWindowTitle(QStringLiteral("学習"));
+    setWindowTitle(tr("学習"));
     BuildWidgets();
 }
 
@@ -122,9 +122,9 @@ void frmStudy::BuildWidgets()
             shown->setText(r);
         });
     };
-    wordRow(0, QStringLiteral("單語 A"), InputAreaA, "InputAreaA", FuriganaTxtA, "FuriganaTxtA",
+    wordRow(0, tr("單語 A"), InputAreaA, "InputAreaA", FuriganaTxtA, "FuriganaTxtA",
             StudySession::Word::A);
-    wordRow(1, QStringLiteral("單語 B"), InputAreaB, "InputAreaB", FuriganaTxtB, "FuriganaTxtB",
+    wordRow(1, tr("單語 B"), InputAreaB, "InputAreaB", FuriganaTxtB, "FuriganaTxtB",
             StudySession::Word::B);
 
     // Two rows, so that the window fits beside the main window: the view
@@ -152,8 +152,8 @@ void frmStudy::BuildWidgets()
     StepLbl->setMinimumWidth(StepLbl->fontMetrics().horizontalAdvance(QStringLiteral("00 / 00")));
     StepLbl->setAlignment(Qt::AlignCenter);
     StepLbl->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    cmdPlayAll = Button(this, "cmdPlayAll", QStringLiteral("最後まで"));
-    chkLoop = new QCheckBox(QStringLiteral("繰り返し"), this);
+    cmdPlayAll = Button(this, "cmdPlayAll", tr("最後まで"));
+    chkLoop = new QCheckBox(tr("繰り返し"), this);
     chkLoop->setObjectName(QStringLiteral("chkLoop"));
     chkLoop->setFont(NamedFont(kButtonFont));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdStepBack, StepLbl, cmdStepNext, cmdPlayAll, chkLoop})
@@ -193,10 +193,10 @@ void frmStudy::BuildWidgets()
 
     auto* compare = new QHBoxLayout;
     top->addLayout(compare);
-    cmdCompare = Button(this, "cmdCompare", QStringLiteral("比較"));
-    cmdLookalikes = Button(this, "cmdLookalikes", QStringLiteral("同じ口の形の語"));
-    cmdExportStrip = Button(this, "cmdExportStrip", QStringLiteral("A の口形を保存"));
-    cmdExportCompare = Button(this, "cmdExportCompare", QStringLiteral("比較を保存"));
+    cmdCompare = Button(this, "cmdCompare", tr("比較"));
+    cmdLookalikes = Button(this, "cmdLookalikes", tr("同じ口の形の語"));
+    cmdExportStrip = Button(this, "cmdExportStrip", tr("A の口形を保存"));
+    cmdExportCompare = Button(this, "cmdExportCompare", tr("比較を保存"));
     auto* cmdWorksheet = Button(this, "cmdWorksheet", tr("Worksheet..."));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdCompare, cmdLookalikes, cmdExportStrip, cmdExportCompare,
                                                       cmdWorksheet})
@@ -377,16 +377,16 @@ void frmStudy::cmdExportCompare_Click()
 void frmStudy::Export(const QImage& image)
 {
     Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, QStringLiteral("PNG Image"), QStringLiteral(".png"));
+    chooser.Prepare(false, tr("PNG Image"), QStringLiteral(".png"));
     chooser.exec();
     if (!chooser.Rtn || chooser.FajliloSufikso != QStringLiteral(".png"))
         return;
     const QByteArray png = PngBytes(image);
     QString why;
     if (png.isEmpty())
-        why = QStringLiteral("the picture could not be encoded");
+        why = tr("the picture could not be encoded");
     if (png.isEmpty() || !WriteFileAtomically(chooser.TargetFile, png, &why))
-        ShowMessage(this, QStringLiteral("Cannot save %1\n%2").arg(QDir::toNativeSeparators(chooser.TargetFile), why));
+        ShowMessage(this, tr("Cannot save %1\n%2").arg(QDir::toNativeSeparators(chooser.TargetFile), why));
 }
 
 void frmStudy::SetSpeed(int preset)

@@ -19,10 +19,9 @@ const QString kSheetFont = QStringLiteral("ＭＳ Ｐ明朝");
 const QColor kFrame(0x90, 0x90, 0x90);
 const QColor kWriting(0x60, 0x60, 0x60);
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("oralis::WorksheetPages", text);
-}
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(oralis::WorksheetPages)
+};
 
 // A font whose lines fill `fraction` of a box `height` dots high.
 QFont SheetFont(int height, double fraction, bool bold = false)
@@ -50,7 +49,7 @@ bool WorksheetPages::Paint(QPagedPaintDevice& device, QString* whyNot) const
     QPainter p;
     if (!p.begin(&device)) {
         if (whyNot)
-            *whyNot = Tr("The pages could not be drawn");
+            *whyNot = Text::tr("The pages could not be drawn");
         return false;
     }
     // The layout is in dots of a 300 dpi A4 page; a device of another
@@ -129,7 +128,7 @@ QByteArray WorksheetPages::Pdf(QString* whyNot) const
             return {};
     }
     if (bytes.isEmpty() && whyNot)
-        *whyNot = Tr("The PDF document could not be made");
+        *whyNot = Text::tr("The PDF document could not be made");
     return bytes;
 }
 

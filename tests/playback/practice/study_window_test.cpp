@@ -33,14 +33,14 @@ TEST(StudyWindow, CaptionHighlightsTheSyllableAndTheOutlineFollowsTheShape)
         SCOPED_TRACE(i);
         if (i > 0)
             cursor.next();
-        const QString html = StepCaptionHtml(cursor, ShippedTable(), QStringLiteral("A"));
+        const QString html = StepCaptionHtml(cursor, QStringLiteral("A"));
         const QString kana = QString::fromUtf8(steps[i].highlighted);
         EXPECT_TRUE(html.startsWith(QStringLiteral("<p>A&nbsp;&nbsp;"))) << html.toStdString();
         EXPECT_EQ(html.count(QStringLiteral("<b>")), kana.isEmpty() ? 0 : 1);
         if (!kana.isEmpty()) {
             EXPECT_TRUE(html.contains(QStringLiteral("<b>%1</b>").arg(kana))) << html.toStdString();
         }
-        EXPECT_TRUE(html.contains(StepCaption(cursor, ShippedTable()))) << html.toStdString();
+        EXPECT_TRUE(html.contains(StepCaption(cursor))) << html.toStdString();
         EXPECT_EQ(OutlinedShape(cursor), steps[i].outlined);
     }
 }

@@ -285,7 +285,7 @@ private slots:
             {"ToolMenus", u"ツール(&T)",
              {{"mnuEdit", u"Edit"}, {"mnuQuizJapTxt", u"練習"}, {"mnuAnswerQuiz", u"解答練習"}, {"mnuProgress", u"成績"},
               {"mnuStudy", u"学習"}, {"mnuWordLists", u"単語リスト編集"}, {"mnuTeacher", u"教師用"}}},
-            {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}}},
+            {"HelpMenus", u"ヘルプ(&H)", {{"mnuAbout", u"バージョン情報"}, {"mnuLanguage", u"Language"}}},
         };
         const QList<QAction*> bar = w->menuBar()->actions();
         QCOMPARE(bar.size(), qsizetype{3});
