@@ -735,7 +735,7 @@ has faults, 2 when the command line is wrong or the list cannot be read.
     </message>
     <message>
         <source>%1: %2% right (%3 of %4)</source>
-        <translation>%1: 正解 %2% (%4 中 %3)</translation>
+        <translation>%1: 正解 %2%（%4 回中 %3 回）</translation>
     </message>
 </context>
 <context>
@@ -1187,7 +1187,7 @@ The file is left as it is.</source>
     </message>
     <message>
         <source>The session in progress will be left unfinished</source>
-        <translation>途中の練習は終わらないまま残ります</translation>
+        <translation>練習の途中です。やめてもよろしいですか？</translation>
     </message>
     <message>
         <source>解答練習</source>
