@@ -88,6 +88,8 @@ frmProgress::frmProgress(QWidget* parent)
     StatusLbl = new QLabel(this);
     StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
     StatusLbl->setWordWrap(true);
+    // Takes room only once an export has something to say.
+    StatusLbl->hide();
     layout->addWidget(StatusLbl);
 
     NoHistoryLbl = new QLabel(this);
@@ -232,6 +234,7 @@ void frmProgress::ExportTo(const QString& path)
     exporting_->open();
     exporting_->showLearner(shown_);
     StatusLbl->setToolTip(QString());
+    StatusLbl->show();
     if (exporting_->exportAttempts(path))
         StatusLbl->setText(tr("Saving the answers of %1…").arg(shown_));
     else
