@@ -51,6 +51,16 @@ Obtain_FilePath2& Obtain_FilePath2::Instance()
     return *instance;
 }
 
+std::optional<QString> Obtain_FilePath2::AskSavePath(const QString& TipoStr, const QString& SufiksoStr)
+{
+    Obtain_FilePath2& chooser = Instance();
+    chooser.Prepare(false, TipoStr, SufiksoStr);
+    chooser.exec();
+    if (!chooser.Rtn || chooser.FajliloSufikso != SufiksoStr)
+        return std::nullopt;
+    return chooser.TargetFile;
+}
+
 Obtain_FilePath2::Obtain_FilePath2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Obtain_FilePath2"));

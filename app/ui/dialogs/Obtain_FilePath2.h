@@ -6,6 +6,7 @@
 #include "model/FileChoice.h"
 
 #include <QDialog>
+#include <optional>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -48,6 +49,9 @@ public:
     // Ready for one question of one file type: load or save mode, its
     // heading, and the type as the only choice.
     void Prepare(bool load, const QString& TipoStr, const QString& SufiksoStr);
+    // Asks for a file of one type to save as: its path, or nothing when the
+    // user cancelled or chose a name of another type.
+    static std::optional<QString> AskSavePath(const QString& TipoStr, const QString& SufiksoStr);
 
     static QString sufix_removal(const QString& st1);
     QString sufix_check(const QString& st1) const;

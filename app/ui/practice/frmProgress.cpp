@@ -219,11 +219,8 @@ void frmProgress::Refresh(const QString& learner)
 
 void frmProgress::ChooseExport()
 {
-    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, tr("CSV File"), QStringLiteral(".csv"));
-    chooser.exec();
-    if (chooser.Rtn && chooser.FajliloSufikso == QStringLiteral(".csv"))
-        ExportTo(chooser.TargetFile);
+    if (const std::optional<QString> path = Obtain_FilePath2::AskSavePath(tr("CSV File"), QStringLiteral(".csv")))
+        ExportTo(*path);
 }
 
 void frmProgress::ExportTo(const QString& path)

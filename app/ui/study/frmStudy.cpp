@@ -376,17 +376,15 @@ void frmStudy::cmdExportCompare_Click()
 
 void frmStudy::Export(const QImage& image)
 {
-    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, tr("PNG Image"), QStringLiteral(".png"));
-    chooser.exec();
-    if (!chooser.Rtn || chooser.FajliloSufikso != QStringLiteral(".png"))
+    const std::optional<QString> path = Obtain_FilePath2::AskSavePath(tr("PNG Image"), QStringLiteral(".png"));
+    if (!path)
         return;
     const QByteArray png = PngBytes(image);
     QString why;
     if (png.isEmpty())
         why = tr("the picture could not be encoded");
-    if (png.isEmpty() || !WriteFileAtomically(chooser.TargetFile, png, &why))
-        ShowMessage(this, tr("Cannot save %1\n%2").arg(QDir::toNativeSeparators(chooser.TargetFile), why));
+    if (png.isEmpty() || !WriteFileAtomically(*path, png, &why))
+        ShowMessage(this, tr("Cannot save %1\n%2").arg(QDir::toNativeSeparators(*path), why));
 }
 
 void frmStudy::SetSpeed(int preset)

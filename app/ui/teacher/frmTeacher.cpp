@@ -106,11 +106,8 @@ void frmTeacher::Show(const std::vector<LearnerOverview>& learners, const QStrin
 
 void frmTeacher::ChooseExport()
 {
-    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, tr("CSV File"), QStringLiteral(".csv"));
-    chooser.exec();
-    if (chooser.Rtn && chooser.FajliloSufikso == QStringLiteral(".csv"))
-        ExportTo(chooser.TargetFile);
+    if (const std::optional<QString> path = Obtain_FilePath2::AskSavePath(tr("CSV File"), QStringLiteral(".csv")))
+        ExportTo(*path);
 }
 
 void frmTeacher::ExportTo(const QString& path)

@@ -121,11 +121,8 @@ bool frmWorksheet::WritePdf(const QString& path)
 
 void frmWorksheet::cmdPdf_Click()
 {
-    Obtain_FilePath2& chooser = Obtain_FilePath2::Instance();
-    chooser.Prepare(false, tr("PDF Document"), QStringLiteral(".pdf"));
-    chooser.exec();
-    if (chooser.Rtn && chooser.FajliloSufikso == QStringLiteral(".pdf"))
-        WritePdf(chooser.TargetFile);
+    if (const std::optional<QString> path = Obtain_FilePath2::AskSavePath(tr("PDF Document"), QStringLiteral(".pdf")))
+        WritePdf(*path);
 }
 
 void frmWorksheet::cmdPrint_Click()
